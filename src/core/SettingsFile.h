@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// Profile-file access to the settings file, with the semantics of the Windows
+// profile functions: section and key names match regardless of case and of
+// blanks around them, comments and the order of the file are kept, new sections
+// go to the end of the file and new keys to the end of their section, and lines
+// that are not touched keep their bytes. A file that is valid UTF-8 is read and
+// written as UTF-8, any other as Windows-1252.
+
+// The cleaned value: at most 127 characters, cut at the first ";", TABs removed,
+// trimmed. The default passes the same cleaning.
+QString ReadSetting(const QString& file, const QString& section, const QString& key,
+                    const QString& defaultText);
+
+// The key names of a section in file order (0-based), and optionally their cleaned
+// values. False, with one empty entry in each list, when the section has no key.
+bool ReadSectionKeys(const QString& file, const QString& section, QStringList& keys,
+                     QStringList* values = nullptr);
+
+// Writes (creating file, section and key as needed) or, with deleteIfEmpty and a
+// blank value, deletes the key. True when the file was written.
+bool WriteSetting(const QString& file, const QString& section, const QString& key, const QString& value,
+                  bool deleteIfEmpty);
+
+// Rewrites the file with the "=" of every section aligned and runs of blank lines
+// folded to one. 0 on success, otherwise step * 1000 + error number.
+qint16 TidySettingsFile(const QString& file);
+
+// Replaces every occurrence, scanning again from the start after each replacement.
+QString ReplaceAll(QString text, const QString& find, const QString& replacement);
+
+// A window's position and size in twips.
+struct TwipRect
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const TwipRect&) const = default;
+};
+
+// Stores prefix X, Y (and W, H) in twips; nothing when the window is not in its
+// normal state (minimised or maximised).
+void SaveWindowPlacement(const QString& file, const QString& section, const QString& prefix,
+                         const TwipRect& window, bool normalState, bool saveWidth = true, bool saveHeight = true);
+
+// The placement to apply: the stored one, or the window centred on the screen
+// when nothing is stored. Values are clamped to -32768..32767.
+TwipRect RestoreWindowPlacement(const QString& file, const QString& section, const QString& prefix,
+                                const TwipRect& window, const QSize& screenTwips, bool restoreWidth = true,
+                                bool restoreHeight = true);
