@@ -8,8 +8,10 @@
 // profile functions: section and key names match regardless of case and of
 // blanks around them, comments and the order of the file are kept, new sections
 // go to the end of the file and new keys to the end of their section, and lines
-// that are not touched keep their bytes. A file that is valid UTF-8 is read and
-// written as UTF-8, any other as Windows-1252.
+// that are not touched keep their bytes. A value enclosed in matching double or
+// single quotes is read without them. A file that is valid UTF-8 is read and
+// written as UTF-8, any other as Windows-1252 (a new file is UTF-8). Parsed files
+// are cached, so repeated reads cost a file status query each.
 
 // The cleaned value: at most 127 characters, cut at the first ";", TABs removed,
 // trimmed. The default passes the same cleaning.

@@ -57,10 +57,13 @@ bool isKeyLine(const QString& line)
            line.contains(QLatin1Char('='));
 }
 
+// The new text must be on the disk before the rename, or a crash could leave an
+// empty settings file behind the new name.
 bool syncToDisk(QFile& file)
 {
 #ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
+    const int fd = file.handle();
+    return fd < 0 || _commit(fd) == 0;
 #else
     return fsync(file.handle()) == 0;
 #endif
@@ -68,7 +71,7 @@ bool syncToDisk(QFile& file)
 
 // Every key line becomes two blanks, the key padded to the longest key of its
 // section, " = " and the value; other lines are trimmed; runs of blank lines
-// shrink to one. Empty when a key line stands before the first section.
+// shrink to one. Nothing when a key line stands before the first section.
 std::optional<QByteArray> tidied(const QByteArray& bytes)
 {
     const TextFile::Encoding encoding = TextFile::detectEncoding(bytes);

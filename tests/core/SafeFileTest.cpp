@@ -1,5 +1,5 @@
 #include "SafeFile.h"
-#include "ReadOnlyFolder.h"
+#include "ReadOnlyPath.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ TEST(WriteFileAtomically, FailureKeepsTheOldFileAndSaysWhy)
 
     const QString path = folder.write("a.dat", "old");
     {
-        ReadOnlyFolder readOnly(folder.path());
+        ReadOnlyPath readOnly(folder.path());
         if (!readOnly.active())
             GTEST_SKIP() << "cannot make a folder read-only here";
         EXPECT_FALSE(WriteFileAtomically(path, "new", &error));
@@ -52,6 +52,26 @@ TEST(WriteFileAtomically, FailureKeepsTheOldFileAndSaysWhy)
     }
     EXPECT_EQ(TestFolder::read(path), "old");
     EXPECT_EQ(filesIn(folder), QStringList{"a.dat"});
+}
+
+TEST(WriteFileAtomically, ReadOnlyFileIsNotReplaced)
+{
+    TestFolder folder;
+    const QString path = folder.write("a.dat", "old");
+    const QString from = folder.write("new.tmp", "new");
+    {
+        ReadOnlyPath readOnly(path);
+        if (!readOnly.active())
+            GTEST_SKIP() << "cannot make a file read-only here";
+        QString error;
+        EXPECT_FALSE(WriteFileAtomically(path, "new", &error));
+        EXPECT_EQ(error, qt_error_string(EACCES));
+        int number = 0;
+        EXPECT_FALSE(ReplaceFile(from, path, &error, &number));
+        EXPECT_EQ(number, EACCES);
+    }
+    EXPECT_EQ(TestFolder::read(path), "old");
+    EXPECT_EQ(filesIn(folder), QStringList({"a.dat", "new.tmp"}));
 }
 
 TEST(ReplaceFile, RenamesOverTheTarget)

@@ -1,5 +1,5 @@
 #include "SettingsFile.h"
-#include "ReadOnlyFolder.h"
+#include "ReadOnlyPath.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -226,7 +226,7 @@ TEST(WriteSetting, FailsWithoutHarm)
     EXPECT_FALSE(WriteSetting(folder.file("no/such/folder.ini"), s("Comm"), s("Port"), s("2"), false));
 
     {
-        ReadOnlyFolder readOnly(folder.path());
+        ReadOnlyPath readOnly(folder.path());
         if (!readOnly.active())
             GTEST_SKIP() << "cannot make a folder read-only here";
         EXPECT_FALSE(WriteSetting(ini, s("Comm"), s("Port"), s("2"), false));
@@ -237,6 +237,15 @@ TEST(WriteSetting, FailsWithoutHarm)
     }
     EXPECT_EQ(TestFolder::read(ini), before);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.ini"});
+
+    {
+        ReadOnlyPath readOnly(ini);
+        if (!readOnly.active())
+            GTEST_SKIP() << "cannot make a file read-only here";
+        EXPECT_FALSE(WriteSetting(ini, s("Comm"), s("Port"), s("2"), false));
+    }
+    EXPECT_EQ(TestFolder::read(ini), before);
+    EXPECT_EQ(ReadSetting(ini, s("Comm"), s("Port"), {}), s("1"));
 }
 
 TEST(ReplaceAll, ScansAgainAfterEachReplacement)

@@ -1,4 +1,4 @@
-#include "ReadOnlyFolder.h"
+#include "ReadOnlyPath.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
 
@@ -130,21 +130,28 @@ TEST(TidySettingsFile, BadInputGivesAResult)
     EXPECT_EQ(TestFolder::read(ini), "[A]\r\n  k = " + QByteArray(100000, 'x') + "\r\n");
 }
 
-TEST(TidySettingsFile, ReadOnlyFolderLeavesTheFile)
+TEST(TidySettingsFile, ReadOnlyFolderOrFileLeavesTheFile)
 {
-    TestFolder folder;
-    const QByteArray before = "[A]\r\nk=1\r\n";
-    const QString ini = folder.write("a.ini", before);
+    const struct
     {
-        ReadOnlyFolder readOnly(folder.path());
-        if (!readOnly.active())
-            GTEST_SKIP() << "cannot make a folder read-only here";
-        const qint16 result = TidySettingsFile(ini);
-        EXPECT_EQ(result / 1000, 6);
-        EXPECT_GT(result % 1000, 0);
+        bool lockFolder;
+        int step;
+    } cases[] = {{true, 6}, {false, 12}};
+    for (const auto& c : cases) {
+        TestFolder folder;
+        const QByteArray before = "[A]\r\nk=1\r\n";
+        const QString ini = folder.write("a.ini", before);
+        {
+            ReadOnlyPath readOnly(c.lockFolder ? folder.path() : ini);
+            if (!readOnly.active())
+                GTEST_SKIP() << "cannot make a path read-only here";
+            const qint16 result = TidySettingsFile(ini);
+            EXPECT_EQ(result / 1000, c.step);
+            EXPECT_GT(result % 1000, 0);
+        }
+        EXPECT_EQ(TestFolder::read(ini), before);
+        EXPECT_EQ(filesIn(folder), QStringList{"a.ini"});
     }
-    EXPECT_EQ(TestFolder::read(ini), before);
-    EXPECT_EQ(filesIn(folder), QStringList{"a.ini"});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "ReadOnlyFolder.h"
+#include "ReadOnlyPath.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -10,14 +11,13 @@
 #endif
 
 namespace {
-constexpr QFileDevice::Permissions kReadOnly =
-    QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
-constexpr QFileDevice::Permissions kWritable = kReadOnly | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup;
+constexpr QFileDevice::Permissions kExecutable = QFileDevice::ExeOwner | QFileDevice::ExeGroup;
 } // namespace
 
-ReadOnlyFolder::ReadOnlyFolder(QString path) : m_path(std::move(path))
+ReadOnlyPath::ReadOnlyPath(QString path) : m_path(std::move(path)), m_folder(QFileInfo(m_path).isDir())
 {
-    QFile::setPermissions(m_path, kReadOnly);
+    QFile::setPermissions(m_path, m_folder ? kReadOnly | kExecutable : kReadOnly);
     m_active = refusesWrites();
     if (!m_active && setImmutable(true)) {
         m_immutable = true;
@@ -25,15 +25,17 @@ ReadOnlyFolder::ReadOnlyFolder(QString path) : m_path(std::move(path))
     }
 }
 
-ReadOnlyFolder::~ReadOnlyFolder()
+ReadOnlyPath::~ReadOnlyPath()
 {
     if (m_immutable)
         setImmutable(false);
-    QFile::setPermissions(m_path, kWritable);
+    QFile::setPermissions(m_path, QFileDevice::WriteOwner | (m_folder ? kReadOnly | kExecutable : kReadOnly));
 }
 
-bool ReadOnlyFolder::refusesWrites() const
+bool ReadOnlyPath::refusesWrites() const
 {
+    if (!m_folder)
+        return !QFile(m_path).open(QIODevice::WriteOnly | QIODevice::Append);
     QFile probe(m_path + QLatin1String("/probe.tmp"));
     if (!probe.open(QIODevice::WriteOnly))
         return true;
@@ -42,10 +44,10 @@ bool ReadOnlyFolder::refusesWrites() const
     return false;
 }
 
-bool ReadOnlyFolder::setImmutable(bool on) const
+bool ReadOnlyPath::setImmutable(bool on) const
 {
 #ifdef Q_OS_LINUX
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY);
     if (fd < 0)
         return false;
     int flags = 0;
