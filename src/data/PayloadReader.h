@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 // Reads a payload of hex digits pair by pair from the left. A pair beyond the end
 // reads as 0 and a single remaining digit as its value, so a short payload reads
@@ -14,7 +15,9 @@ class PayloadReader
 public:
     static constexpr qsizetype LastStartDigit = 32767; // 1-based
 
+    // Reads from `digits`, which must outlive the reader; firstByte pairs are skipped.
     explicit PayloadReader(const QByteArray& digits, qsizetype firstByte = 0);
+    PayloadReader(QByteArray&&, qsizetype = 0) = delete;
 
     int byte();
     // High byte first; 0 ... 32767.
@@ -30,6 +33,7 @@ public:
     qsizetype position() const { return m_pos; }
 
 private:
+    Q_DISABLE_COPY(PayloadReader)
     void fail(const QString& why);
 
     const QByteArray& m_digits;
