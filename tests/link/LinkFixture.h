@@ -84,7 +84,8 @@ protected:
         loop.exec();
     }
 
-    static void later(int ms, std::function<void()> action) { QTimer::singleShot(ms, std::move(action)); }
+    // Runs the action from the event loop; dropped when the test ends first.
+    void later(int ms, std::function<void()> action) { QTimer::singleShot(ms, &m_timers, std::move(action)); }
 
     bool boxWith(const QString& key) const
     {
@@ -94,6 +95,7 @@ protected:
         return false;
     }
 
+    QObject m_timers;
     TestFolder folder;
     AppSettings settings;
     FakeClock clock;

@@ -1,12 +1,12 @@
 #include "PseudoTerminal.h"
 #include "QtSerialControl.h"
+#include "SignalRecorder.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSignalSpy>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -50,7 +50,7 @@ protected:
 TEST_F(QtSerialControlTest, OpensAPseudoTerminalExclusivelyWithoutModemLines)
 {
     ASSERT_TRUE(pty.isOpen());
-    QSignalSpy notices(port.get(), &SerialControl::notice);
+    SignalRecorder notices(port.get(), &SerialControl::notice);
     const PortResult r = port->setPortOpen(true);
     ASSERT_TRUE(r.ok()) << r.description.toStdString();
     EXPECT_TRUE(port->PortOpen());
@@ -95,15 +95,14 @@ TEST_F(QtSerialControlTest, LineParametersTheSystemCannotCarry)
     EXPECT_FALSE(port->setSettings(QStringLiteral("19200,N,4,1")).ok());
     EXPECT_EQ(port->Settings(), QStringLiteral("19200,N,8,1")) << "a refused text changes nothing";
     ASSERT_TRUE(port->setSettings(QStringLiteral("19200,N,8,1.5")).ok());
-    QSignalSpy notices(port.get(), &SerialControl::notice);
+    SignalRecorder notices(port.get(), &SerialControl::notice);
     ASSERT_TRUE(port->setPortOpen(true).ok());
 #ifdef Q_OS_LINUX
-    bool noted = false;
-    for (const auto& args : notices)
-        noted = noted || args.at(0).toString().contains(QStringLiteral("1.5 stop bits"));
-    EXPECT_TRUE(noted);
+    EXPECT_TRUE(notices.anyContains(QStringLiteral("1.5 stop bits")));
 #endif
-    EXPECT_TRUE(port->setSettings(QStringLiteral("9600,E,7,2")).ok()) << "changed while open";
+    ASSERT_TRUE(port->setPortOpen(false).ok());
+    EXPECT_TRUE(port->setSettings(QStringLiteral("9600,E,7,2")).ok());
+    EXPECT_TRUE(port->setPortOpen(true).ok());
 }
 
 TEST_F(QtSerialControlTest, InputFromBeforeTheOpeningIsDiscarded)
@@ -111,7 +110,7 @@ TEST_F(QtSerialControlTest, InputFromBeforeTheOpeningIsDiscarded)
     pty.write("stale");
     runFor(20);
     ASSERT_TRUE(port->setPortOpen(true).ok());
-    QSignalSpy received(port.get(), &SerialControl::received);
+    SignalRecorder received(port.get(), &SerialControl::received);
     runFor(50);
     EXPECT_TRUE(port->Input().isEmpty());
     pty.write(QByteArray("\x81\0\r", 3));
@@ -123,7 +122,7 @@ TEST_F(QtSerialControlTest, InputFromBeforeTheOpeningIsDiscarded)
 TEST_F(QtSerialControlTest, SentFollowsTheDrainedBuffer)
 {
     ASSERT_TRUE(port->setPortOpen(true).ok());
-    QSignalSpy sent(port.get(), &SerialControl::sent);
+    SignalRecorder sent(port.get(), &SerialControl::sent);
     ASSERT_TRUE(port->Output(QByteArray(600, 'A')).ok());
     EXPECT_GT(port->OutBufferCount(), 0);
     ASSERT_TRUE(sent.wait(1000));
@@ -134,13 +133,13 @@ TEST_F(QtSerialControlTest, SentFollowsTheDrainedBuffer)
 TEST_F(QtSerialControlTest, VanishingFarEndClosesThePortAndReportsOnce)
 {
     ASSERT_TRUE(port->setPortOpen(true).ok());
-    QSignalSpy failed(port.get(), &SerialControl::failed);
+    SignalRecorder failed(port.get(), &SerialControl::failed);
     port->Output(QByteArray(100000, 'B'));
     runFor(20);
     pty.close();
     runFor(300);
     EXPECT_EQ(failed.count(), 1);
     EXPECT_FALSE(port->PortOpen());
-    EXPECT_FALSE(failed.first().at(0).toString().isEmpty());
+    EXPECT_FALSE(failed.texts().first().isEmpty());
     EXPECT_FALSE(port->Output("x").ok());
 }

@@ -1,6 +1,5 @@
 #include "LinkFixture.h"
 
-#include <QSignalSpy>
 
 namespace {
 
@@ -165,6 +164,7 @@ TEST_F(ReceiveTest, WaitForResponseWithTimeOutZeroWaitsForTheAnswer)
     link->settings().TimeOut = 0;
     later(1200, [this] { port.receive(QByteArray("\x81\r")); });
     EXPECT_TRUE(link->WaitForResponse(QStringLiteral("81")));
+    runFor(60);
 
     later(1200, [this] { ui.cancelTransfer(); });
     EXPECT_FALSE(link->WaitForResponse(QStringLiteral("81")));
