@@ -7,6 +7,7 @@
 #include "FakeSerialControl.h"
 #include "FakeUserInterface.h"
 #include "MessageTexts.h"
+#include "RunEvents.h"
 #include "SerialLink.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
@@ -76,13 +77,7 @@ protected:
         WriteSetting(settings.SettingsFile, QStringLiteral("Messages_GER"), key, text, false);
     }
 
-    // Runs the event loop for a while (timers, port signals).
-    static void runFor(int ms)
-    {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    static void runFor(int ms) { RunEventsFor(ms); }
 
     // Runs the action from the event loop; dropped when the test ends first.
     void later(int ms, std::function<void()> action) { QTimer::singleShot(ms, &m_timers, std::move(action)); }

@@ -1,5 +1,6 @@
 #include "PseudoTerminal.h"
 #include "QtSerialControl.h"
+#include "RunEvents.h"
 #include "SignalRecorder.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
@@ -19,9 +20,7 @@ namespace {
 
 void runFor(int ms)
 {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    RunEventsFor(ms);
 }
 
 } // namespace
