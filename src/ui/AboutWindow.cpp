@@ -8,7 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -38,7 +38,7 @@ AboutWindow::AboutWindow(ProgramInfo info, bool isSplash, QWidget* mainWindow)
           QDesktopServices::openUrl(url);
       }),
       m_picLogo(new QLabel(this)), m_lblInfo1(nullptr), m_lblInfo2(nullptr),
-      m_lblInternet1(new QLabel(m_info.webAddress, this)), m_txtInfo(new QPlainTextEdit(this)),
+      m_lblInternet1(new QLabel(m_info.webAddress, this)), m_txtInfo(new QTextEdit(this)),
       m_cmdOk(new QPushButton(QStringLiteral("&Ok"), this))
 {
     setObjectName(QStringLiteral("frmSplash"));
@@ -92,6 +92,8 @@ void AboutWindow::setUpAbout()
                            logoSize.width() + edge, logoSize.height() + edge);
 
     m_txtInfo->setReadOnly(true);
+    m_txtInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_txtInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_txtInfo->setGeometry(Twips::toPixels(5280, 240, 4440, 2400));
     m_txtInfo->setTabStopDistance(Twips::toPixelsX(720));
 

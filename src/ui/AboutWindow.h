@@ -8,7 +8,7 @@
 #include <functional>
 
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 // The model's logo and version as the start-up splash, or the about window with
@@ -35,7 +35,7 @@ public:
     QLabel* internetLabel() const { return m_lblInternet1; }
     QLabel* info1() const { return m_lblInfo1; }
     QLabel* info2() const { return m_lblInfo2; }
-    QPlainTextEdit* infoView() const { return m_txtInfo; }
+    QTextEdit* infoView() const { return m_txtInfo; }
     QPushButton* okButton() const { return m_cmdOk; }
 
 protected:
@@ -58,6 +58,6 @@ private:
     QLabel* m_lblInfo1;
     QLabel* m_lblInfo2;
     QLabel* m_lblInternet1;
-    QPlainTextEdit* m_txtInfo;
+    QTextEdit* m_txtInfo;
     QPushButton* m_cmdOk;
 };

@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFrame>
+#include <QStyleOption>
+#include <qdrawutil.h>
 
 // The inner frame: an etched group frame whose line runs through the middle of the
 // caption field, so the field's opaque background breaks it where the caption is.
@@ -23,14 +24,11 @@ protected:
     {
         if (!border)
             return;
+        // An etched edge in the colours of the panel's state, so a disabled panel greys it.
         QPainter painter(this);
-        QStyleOptionFrame option;
+        QStyleOption option;
         option.initFrom(this);
-        option.rect = rect().adjusted(0, lineTop, 0, 0);
-        option.lineWidth = 1;
-        option.midLineWidth = 0;
-        option.frameShape = QFrame::StyledPanel;
-        style()->drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter, this);
+        qDrawShadeRect(&painter, rect().adjusted(0, lineTop, 0, 0), option.palette, true, 1, 0);
     }
 };
 
@@ -69,7 +67,8 @@ QWidget* FramedPanel::frame() const
 void FramedPanel::setCaption(const QString& caption)
 {
     m_caption = caption;
-    if (caption.isEmpty()) {
+    // Without a frame line there is nothing for the caption to stand on.
+    if (caption.isEmpty() || !m_frame1->border) {
         m_txtCaption->hide();
         return;
     }
@@ -96,6 +95,7 @@ bool FramedPanel::hasBorder() const
 void FramedPanel::setBorder(bool on)
 {
     m_frame1->border = on;
+    setCaption(m_caption);
     m_frame1->update();
 }
 

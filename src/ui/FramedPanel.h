@@ -23,6 +23,7 @@ public:
     QWidget* frame() const;
 
     bool hasBorder() const;
+    // Without a border the caption field is hidden; the caption itself is kept.
     void setBorder(bool on);
     QColor backColor() const;
     void setBackColor(const QColor& color);

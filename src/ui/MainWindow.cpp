@@ -361,6 +361,7 @@ void MainWindow::hostPages()
     m_fraBlind->setFrameShape(QFrame::NoFrame);
     m_fraBlind->setAutoFillBackground(true);
     m_fraBlind->setGeometry(Twips::toPixels(0, 0, BlindSizeTwips, BlindSizeTwips));
+    m_fraBlind->show();
 
     for (const auto& p : m_pages) {
         p->load(m_fraContainer);

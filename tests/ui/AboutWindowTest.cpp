@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>

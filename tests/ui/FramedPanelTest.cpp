@@ -46,6 +46,17 @@ TEST(FramedPanel, EmptyCaptionLeavesNoCaptionField)
         EXPECT_EQ(image.pixelColor(x, lineY), lineColour) << x;
 }
 
+TEST(FramedPanel, BorderlessPanelKeepsItsCaptionButShowsNoField)
+{
+    FramedPanel panel;
+    panel.setCaption(QStringLiteral("status"));
+    panel.setBorder(false);
+    EXPECT_TRUE(panel.captionField()->isHidden());
+    EXPECT_EQ(panel.caption(), QStringLiteral("status"));
+    panel.setBorder(true);
+    EXPECT_FALSE(panel.captionField()->isHidden());
+}
+
 TEST(FramedPanel, DisablingGreysFrameAndCaption)
 {
     FramedPanel panel;
@@ -53,7 +64,10 @@ TEST(FramedPanel, DisablingGreysFrameAndCaption)
     panel.setEnabled(false);
     EXPECT_FALSE(panel.frame()->isEnabled());
     EXPECT_FALSE(panel.captionField()->isEnabled());
+    panel.resize(200, 80);
+    const QImage disabled = panel.grab().toImage();
     panel.setEnabled(true);
+    EXPECT_NE(panel.grab().toImage(), disabled);
     EXPECT_TRUE(panel.captionField()->isEnabled());
 }
 
