@@ -19,7 +19,9 @@ bool FileExists(const QString& path);
 // Two upper-case hex digits with leading zero.
 QString HexByte(int value);
 // The byte written by the first two characters (one character reads as "0" + it).
+// Only capital digits count: a pair holding any other character gives 0.
 int ByteFromHex(const QString& text);
+// Bytes of the 16-bit two's complement value.
 int LowByte(int value);
 int HighByte(int value);
 
@@ -28,18 +30,22 @@ QString TextToHex(const QString& text);
 // One character per pair of digits; a text of blanks only gives "".
 QString HexToText(const QString& hex);
 
+// Bits 0..7; SetBit leaves the byte alone for any other bit number, TestBit
+// reports it as set.
 int SetBit(int byte, int bit);
 bool TestBit(int byte, int bit);
 
 // The trimmed pieces between "|"; an empty text gives one empty entry.
 QStringList SplitList(const QString& text);
 
-// The integer part of the number "0" + text, as the settings rules read numbers:
-// "" gives 0, "2.7" gives 2, "12abc" gives 12.
+// The leading number of the text rounded down, as the settings rules read numbers:
+// "" gives 0, "2.7" gives 2, " 12abc" gives 12, "-3" gives -3, "abc" gives 0.
 int LeadingNumber(const QString& text);
 // Whether the trimmed text is a number at all (for the start-up checks).
 bool IsNumeric(const QString& text);
 
 // Waits keep the window responsive: these run the event loop.
+// PumpEvents processes pending events ten times; WaitMilliseconds runs a nested
+// event loop until a single-shot timer ends it.
 void PumpEvents();
 void WaitMilliseconds(int ms);

@@ -8,5 +8,7 @@
 // On failure `error` receives the system's description.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-// Renames `from` over `to`, replacing it in one step.
-bool ReplaceFile(const QString& from, const QString& to, QString* error = nullptr);
+// Renames `from` over `to`, replacing it in one step. On failure `errorNumber`
+// receives the system's error code (errno, or the Windows error code).
+bool ReplaceFile(const QString& from, const QString& to, QString* error = nullptr,
+                 int* errorNumber = nullptr);

@@ -1,0 +1,81 @@
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <cerrno>
+#include <cstdio>
+#endif
+
+namespace {
+
+// A file the user made read-only is not to be replaced. Windows refuses the
+// rename by itself; POSIX renames need no write access to the old file.
+bool isReadOnlyTarget(const QString& path, QString* error, int* errorNumber)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path)
+    Q_UNUSED(error)
+    Q_UNUSED(errorNumber)
+    return false;
+#else
+    const QFileInfo info(path);
+    if (!info.isFile() || info.isWritable())
+        return false;
+    if (error)
+        *error = qt_error_string(EACCES);
+    if (errorNumber)
+        *errorNumber = EACCES;
+    return true;
+#endif
+}
+
+} // namespace
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+{
+    // QSaveFile writes a temporary file beside the target, flushes it to disk and
+    // renames it over the target; the target's permissions and symbolic links are kept.
+    if (isReadOnlyTarget(path, error, nullptr))
+        return false;
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    if (ok)
+        ok = file.commit();
+    if (!ok) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+    }
+    return ok;
+}
+
+bool ReplaceFile(const QString& from, const QString& to, QString* error, int* errorNumber)
+{
+    if (isReadOnlyTarget(to, error, errorNumber))
+        return false;
+#ifdef Q_OS_WIN
+    const QString nativeFrom = QDir::toNativeSeparators(from);
+    const QString nativeTo = QDir::toNativeSeparators(to);
+    const bool ok = MoveFileExW(reinterpret_cast<const wchar_t*>(nativeFrom.utf16()),
+                                reinterpret_cast<const wchar_t*>(nativeTo.utf16()),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const int code = ok ? 0 : static_cast<int>(GetLastError());
+#else
+    const bool ok = std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    const int code = ok ? 0 : errno;
+#endif
+    if (!ok) {
+        if (error)
+            *error = qt_error_string(code);
+        if (errorNumber)
+            *errorNumber = code;
+    }
+    return ok;
+}
