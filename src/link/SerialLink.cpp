@@ -9,6 +9,7 @@
 #include "MessageTexts.h"
 #include "Report.h"
 #include "SerialControl.h"
+#include "SettingsFile.h"
 #include "UserInterface.h"
 
 #include <QEventLoop>
@@ -33,6 +34,8 @@ int SerialLink::InitLink()
     if (step != 0)
         return step;
     m_settings.DebugLevel = ReadDebugLevel(m_ctx.settings.SettingsFile);
+    m_settings.DebugShowSent = IsYes(ReadSetting(m_ctx.settings.SettingsFile, QStringLiteral("Comm"),
+                                                 QStringLiteral("DebugShowSent"), QStringLiteral("no")));
 
     const PortResult opened = m_port.setPortOpen(true);
     if (!opened.ok()) {
@@ -110,6 +113,10 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
         m_ctx.ui.setBusy(false);
         return false;
     }
+
+    // Shown as it is handed over, so the frame stands before its answer in the monitor.
+    if (m_settings.DebugShowSent && (m_settings.DebugLevel == 1 || m_settings.DebugLevel == 3))
+        Q_EMIT debugFrameSent(frame);
 
     const QDeadlineTimer until = deadline();
     ShowTransferDialog();

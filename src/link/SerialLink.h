@@ -70,6 +70,8 @@ Q_SIGNALS:
     // A complete received frame: code "80" ... "89", the frame with start and end byte.
     void frameReceived(const QString& code, const QByteArray& frame);
     void debugOutput(const QByteArray& bytes, bool isFrame);
+    // A frame handed to the port, when "DebugShowSent" is on and frames are shown.
+    void debugFrameSent(const QByteArray& frame);
     // InitLink found a DebugLevel above 0.
     void debugMonitorWanted();
     // Something a running wait may be waiting for has happened.
