@@ -1,0 +1,388 @@
+#include "SerialLink.h"
+
+#include "AppContext.h"
+#include "AppLog.h"
+#include "AppSettings.h"
+#include "CommSettings.h"
+#include "Helpers.h"
+#include "LinkMessage.h"
+#include "MessageTexts.h"
+#include "Report.h"
+#include "SerialControl.h"
+#include "UserInterface.h"
+
+#include <QEventLoop>
+
+#include <optional>
+
+SerialLink::SerialLink(AppContext& ctx, SerialControl& port, QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_port(port)
+{
+    m_timerComm.setTimerType(Qt::PreciseTimer);
+    connect(&m_timerComm, &QTimer::timeout, this, &SerialLink::WaitForData);
+    connect(&m_port, &SerialControl::received, this, &SerialLink::onReceived);
+    connect(&m_port, &SerialControl::sent, this, &SerialLink::woken);
+    connect(&m_port, &SerialControl::failed, this, &SerialLink::onPortFailed);
+    connect(&m_port, &SerialControl::notice, this,
+            [this](const QString& text) { m_ctx.log.WriteLog(QStringLiteral("  ") + text); });
+}
+
+int SerialLink::InitLink()
+{
+    const int step = ReadCommSettings();
+    if (step != 0)
+        return step;
+    m_settings.DebugLevel = ReadDebugLevel(m_ctx.settings.SettingsFile);
+
+    const PortResult opened = m_port.setPortOpen(true);
+    if (!opened.ok()) {
+        m_lastError = opened.description;
+        m_ctx.log.WriteLog(QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
+                                                                opened.description,
+                                                                QString::number(m_port.CommPort())));
+        return 13;
+    }
+    m_port.setPortOpen(false);
+    m_portIsOpen = false;
+
+    if (m_settings.DebugLevel > 0)
+        Q_EMIT debugMonitorWanted();
+    return 0;
+}
+
+int SerialLink::ReadCommSettings()
+{
+    m_lastError.clear();
+    const int step = ::ReadCommSettings(m_port, m_ctx.settings.SettingsFile, m_settings, &m_lastError);
+    m_portIsOpen = m_port.PortOpen();
+    return step;
+}
+
+int SerialLink::WriteCommSettings()
+{
+    m_lastError.clear();
+    return ::WriteCommSettings(m_port, m_ctx.settings.SettingsFile, m_settings, &m_lastError);
+}
+
+bool SerialLink::OpenPort()
+{
+    m_portIsOpen = m_port.PortOpen();
+    if (m_portIsOpen)
+        return true;
+    const PortResult r = m_port.setPortOpen(true);
+    m_portIsOpen = m_port.PortOpen();
+    if (!r.ok() || !m_portIsOpen) {
+        ReportError(m_ctx, QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
+                                                                r.description, QString::number(m_port.CommPort())));
+        return false;
+    }
+    m_rx.clear();
+    m_reopenAfterLoss = false;
+    return true;
+}
+
+bool SerialLink::ClosePort()
+{
+    m_portIsOpen = m_port.PortOpen();
+    if (!m_portIsOpen)
+        return true;
+    m_timerComm.stop();
+    const PortResult r = m_port.setPortOpen(false);
+    m_portIsOpen = m_port.PortOpen();
+    if (!r.ok() || m_portIsOpen) {
+        ReportError(m_ctx, QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_ClosePort_Err")),
+                                                                r.description, QString::number(m_port.CommPort())));
+        return false;
+    }
+    return true;
+}
+
+bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
+{
+    ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Info")), ToStatus | ToLog);
+    if (!caption.isEmpty())
+        m_pendingCaption = caption;
+    m_ctx.ui.setBusy(true);
+    m_cancelRequested = false;
+
+    // A port that vanished is opened again by the next transmission.
+    if (m_reopenAfterLoss && !m_port.PortOpen() && !OpenPort()) {
+        m_ctx.ui.setBusy(false);
+        return false;
+    }
+
+    const QDeadlineTimer until = deadline();
+    ShowTransferDialog();
+    const qsizetype chunk = m_port.OutBufferSize() > 0 ? m_port.OutBufferSize() : frame.size();
+
+    ++m_transmitting;
+    auto finish = [this](bool sent) {
+        --m_transmitting;
+        return sent;
+    };
+    for (qsizetype pos = 0; pos < frame.size(); pos += chunk) {
+        const PortResult r = m_port.Output(frame.mid(pos, chunk));
+        if (!r.ok()) {
+            HideTransferDialog();
+            ShowLinkMessage(m_ctx,
+                            FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), r.description),
+                            ToBoxAlways | ToStatus | ToLog);
+            m_ctx.ui.setBusy(false);
+            return finish(false);
+        }
+        switch (waitUntil([this] { return m_port.OutBufferCount() == 0; }, until)) {
+        case WaitEnd::Done:
+            break;
+        case WaitEnd::TimedOut:
+            HideTransferDialog();
+            ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Timeout_Err")),
+                            ToBox | ToStatus | ToLog);
+            return finish(false);
+        case WaitEnd::Cancelled:
+            HideTransferDialog();
+            ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Action_Cancelled")),
+                            ToBox | ToStatus | ToLog);
+            return finish(false);
+        case WaitEnd::PortLost:
+            HideTransferDialog();
+            reportPortLoss();
+            return finish(false);
+        }
+    }
+    HideTransferDialog();
+    ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_TransferDone")), ToStatus | ToLog);
+    m_ctx.ui.setBusy(false);
+    return finish(true);
+}
+
+bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
+{
+    const bool wasWaiting = m_waitingForResponse;
+    m_waitingForResponse = true;
+    ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), code),
+                    ToStatus | ToLog);
+    if (!caption.isEmpty())
+        m_pendingCaption = caption;
+    ShowTransferDialog();
+    m_cancelRequested = false;
+
+    bool valid = false;
+    const char start = static_cast<char>(code.toInt(&valid, 16));
+    auto seen = [&] { return valid && m_rx.frameComplete() && m_rx.buffer().at(0) == start; };
+
+    bool result = false;
+    switch (waitUntil(seen, deadline())) {
+    case WaitEnd::Done:
+        result = true;
+        break;
+    case WaitEnd::TimedOut:
+        m_rx.clear();
+        ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Timeout_Short")), ToStatus | ToLog);
+        ShowLinkMessage(m_ctx,
+                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Timeout_Waiting_For_Answer")), code),
+                        ToBox);
+        break;
+    case WaitEnd::Cancelled:
+        m_rx.clear();
+        ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Cancelled")), ToStatus | ToLog);
+        break;
+    case WaitEnd::PortLost:
+        m_rx.clear();
+        ShowLinkMessage(m_ctx,
+                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForResponse_Err")), m_lossText),
+                        ToLog);
+        break;
+    }
+    HideTransferDialog();
+    if (!result && m_lossUnreported)
+        reportPortLoss();
+    m_waitingForResponse = wasWaiting;
+    return result;
+}
+
+void SerialLink::WaitForData()
+{
+    // A frame that completes while a transmission is going out waits for the
+    // next tick: an answer sent now would land in the middle of that frame.
+    if (m_waitingForResponse || m_waitBusy || m_transmitting > 0)
+        return;
+    if (!m_rx.hasFrame()) {
+        m_timerComm.stop();
+        return;
+    }
+    m_waitBusy = true;
+    m_timerComm.stop();
+
+    ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Receiving_Data")), ToStatus | ToLogUnindented);
+    ShowTransferDialog();
+    m_cancelRequested = false;
+
+    switch (waitUntil([this] { return m_rx.frameComplete(); }, deadline(), [this] { flushDiscarded(); })) {
+    case WaitEnd::Done: {
+        const QString code = QString::number(quint8(m_rx.buffer().at(0)), 16).toUpper();
+        const QByteArray frame = m_rx.takeFrame();
+        logNotes();
+        Q_EMIT frameReceived(code, frame);
+        break;
+    }
+    case WaitEnd::TimedOut:
+        m_rx.clear();
+        ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Timeout_Short")), ToStatus | ToLog);
+        ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Timeout_Completing_Data")), ToBox);
+        break;
+    case WaitEnd::Cancelled:
+        m_rx.clear();
+        ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Cancelled")), ToStatus | ToLog);
+        break;
+    case WaitEnd::PortLost:
+        m_rx.clear();
+        ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForData_Err")), m_lossText),
+                        ToLog);
+        break;
+    }
+    HideTransferDialog();
+    if (m_lossUnreported)
+        reportPortLoss();
+    m_waitBusy = false;
+    // A second frame that came right behind the first is handed over on the next tick.
+    if (m_rx.hasFrame())
+        m_timerComm.start(std::max(0, m_settings.TimerInterval));
+}
+
+void SerialLink::ShowTransferDialog()
+{
+    m_ctx.ui.setBusy(true);
+    if (!m_settings.ShowCancelDialog)
+        return;
+    m_ctx.ui.showTransferDialog(m_pendingCaption, [this] { cancelTransfer(); });
+    m_pendingCaption.clear();
+}
+
+void SerialLink::HideTransferDialog()
+{
+    m_ctx.ui.setBusy(false);
+    if (m_settings.ShowCancelDialog)
+        m_ctx.ui.hideTransferDialog();
+}
+
+void SerialLink::cancelTransfer()
+{
+    m_cancelRequested = true;
+    if (m_settings.ShowCancelDialog)
+        m_ctx.ui.hideTransferDialog();
+    Q_EMIT woken();
+}
+
+void SerialLink::showInDebugMonitor(const QByteArray& bytes, bool isFrame)
+{
+    const int level = m_settings.DebugLevel;
+    if (isFrame ? (level == 1 || level == 3) : (level == 2 || level == 3))
+        Q_EMIT debugOutput(bytes, isFrame);
+}
+
+SerialLink::WaitEnd SerialLink::waitUntil(const std::function<bool()>& done, const QDeadlineTimer& until,
+                                          const std::function<void()>& onWake)
+{
+    const int lossesAtStart = m_portLosses;
+    auto verdict = [&]() -> std::optional<WaitEnd> {
+        if (m_portLosses != lossesAtStart)
+            return WaitEnd::PortLost;
+        if (done())
+            return WaitEnd::Done;
+        if (m_cancelRequested)
+            return WaitEnd::Cancelled;
+        if (until.hasExpired())
+            return WaitEnd::TimedOut;
+        return std::nullopt;
+    };
+    if (onWake)
+        onWake();
+    std::optional<WaitEnd> end = verdict();
+    if (end)
+        return *end;
+
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    auto check = [&] {
+        if (end)
+            return;
+        if (onWake)
+            onWake();
+        end = verdict();
+        if (end)
+            loop.quit();
+        else if (!until.isForever() && !timer.isActive())
+            timer.start(std::max<qint64>(1, until.remainingTime()));
+    };
+    connect(this, &SerialLink::woken, &loop, check);
+    connect(&timer, &QTimer::timeout, &loop, check);
+    if (!until.isForever())
+        timer.start(std::max<qint64>(1, until.remainingTime()));
+    ++m_activeWaits;
+    loop.exec();
+    --m_activeWaits;
+    return *end;
+}
+
+QDeadlineTimer SerialLink::deadline() const
+{
+    if (m_settings.TimeOut <= 0)
+        return QDeadlineTimer(QDeadlineTimer::Forever);
+    return QDeadlineTimer(qint64(m_settings.TimeOut) * 1000, Qt::PreciseTimer);
+}
+
+void SerialLink::onReceived()
+{
+    const QByteArray bytes = m_port.Input();
+    if (bytes.isEmpty())
+        return;
+    m_rx.feed(bytes);
+    logNotes();
+    if (m_rx.hasFrame()) {
+        m_timerComm.start(std::max(0, m_settings.TimerInterval));
+    } else {
+        flushDiscarded();
+    }
+    Q_EMIT woken();
+}
+
+void SerialLink::onPortFailed(const QString& description)
+{
+    ++m_portLosses;
+    m_lossText = description;
+    m_lossUnreported = true;
+    m_reopenAfterLoss = true;
+    m_portIsOpen = false;
+    m_timerComm.stop();
+    m_rx.clear();
+    Q_EMIT woken();
+    // A running wait ends first and then reports; with none running, report now.
+    if (m_activeWaits == 0)
+        reportPortLoss();
+}
+
+void SerialLink::reportPortLoss()
+{
+    if (!m_lossUnreported)
+        return;
+    m_lossUnreported = false;
+    ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), m_lossText),
+                    ToBoxAlways | ToStatus | ToLog);
+    m_ctx.ui.setBusy(false);
+}
+
+void SerialLink::flushDiscarded()
+{
+    if (m_rx.discarded().isEmpty())
+        return;
+    showInDebugMonitor(m_rx.discarded(), false);
+    m_rx.clearDiscarded();
+}
+
+void SerialLink::logNotes()
+{
+    for (const QString& note : m_rx.takeNotes())
+        m_ctx.log.WriteLog(note);
+}
