@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "FramedPanel.h"
+#include "NameKeyValidator.h"
 #include "PageControls.h"
 #include "Twips.h"
 
@@ -76,9 +77,13 @@ void NamesPage::loadPageTexts()
     }
     FramedPanel* tab = fraTab();
     tab->resize(tab->width(), Twips::toPixelsY(FraTabHeight + shift));
+    auto* validator = new NameKeyValidator(tab);
     for (const auto& grid : m_parts) {
-        for (QWidget* control : grid->controls())
-            static_cast<QLineEdit*>(control)->setMaxLength(settings().TextLenInput);
+        for (QWidget* control : grid->controls()) {
+            auto* box = static_cast<QLineEdit*>(control);
+            box->setMaxLength(settings().TextLenInput);
+            box->setValidator(validator);
+        }
     }
     raiseMaxMainHeight();
 }
