@@ -327,9 +327,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::loadToolTips()
 {
-    for (int index = 1; index <= ButtonCount; ++index)
-        m_buttons.at(index - 1)->setToolTip(
-            m_messages.get(QStringLiteral("Menu_") + commandName(index) + QStringLiteral(".ToolTip")));
+    for (int index = 1; index <= ButtonCount; ++index) {
+        const QString key = QStringLiteral("Menu_") + commandName(index) + QStringLiteral(".ToolTip");
+        m_buttons.at(index - 1)->setToolTip(m_messages.get(key));
+    }
 }
 
 void MainWindow::buildTabStrip()
