@@ -36,8 +36,8 @@ public:
     static constexpr int MinHeightTwips = 1800;
 
     // Without pages of its own the window hosts the standard ten.
-    MainWindow(AppSettings& settings, MessageTexts& messages, std::vector<std::unique_ptr<TabPage>> pages = {},
-               QWidget* parent = nullptr);
+    MainWindow(AppSettings& settings, MessageTexts& messages,
+               std::vector<std::unique_ptr<TabPage>> pages = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Width in twips the window keeps for a number of faders per layer.

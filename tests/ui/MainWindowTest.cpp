@@ -57,15 +57,31 @@ TEST_P(TabStripVariants, OptionalPagesFollowTheirSettings)
 const QString S = QStringLiteral("TabStrip_");
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, TabStripVariants,
-    ::testing::Values(
-        TabVariant{"AllOptionalOff", false, false, false, false, false,
-                   {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER", S + "SNAPSHOT_GER"}},
-        TabVariant{"SystemAddsSixthTab", true, false, false, false, false,
-                   {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER", S + "SNAPSHOT_GER",
-                    QStringLiteral("S&YSTEM")}},
-        TabVariant{"AllOn", true, true, true, true, true,
-                   {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER", S + "MONITOR_GER",
-                    S + "GPIO_GER", S + "ESAM_GER", S + "SNAPSHOT_GER", S + "FBOX_GER", QStringLiteral("S&YSTEM")}}),
+    ::testing::Values(TabVariant{"AllOptionalOff",
+                                 false,
+                                 false,
+                                 false,
+                                 false,
+                                 false,
+                                 {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER",
+                                  S + "SNAPSHOT_GER"}},
+                      TabVariant{"SystemAddsSixthTab",
+                                 true,
+                                 false,
+                                 false,
+                                 false,
+                                 false,
+                                 {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER",
+                                  S + "SNAPSHOT_GER", QStringLiteral("S&YSTEM")}},
+                      TabVariant{"AllOn",
+                                 true,
+                                 true,
+                                 true,
+                                 true,
+                                 true,
+                                 {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER",
+                                  S + "MONITOR_GER", S + "GPIO_GER", S + "ESAM_GER", S + "SNAPSHOT_GER",
+                                  S + "FBOX_GER", QStringLiteral("S&YSTEM")}}),
     [](const ::testing::TestParamInfo<TabVariant>& info) { return std::string(info.param.name); });
 
 TEST(MainWindowTabs, CaptionAndTooltipComeFromThePageSection)
@@ -161,7 +177,8 @@ TEST(MainWindowSize, TallNamesPageRaisesMaxMainHeight)
     env.settings.CountInput = {64, 0, 0, 0, 0};
     MainWindow window(env.settings, *env.messages);
     window.show();
-    const int pageHeight = Twips::fromPixelsY(window.page(QStringLiteral("frmTabStripData02"))->fraTab()->height());
+    const int pageHeight =
+        Twips::fromPixelsY(window.page(QStringLiteral("frmTabStripData02"))->fraTab()->height());
     EXPECT_EQ(env.settings.MaxMainHeight, pageHeight + 1660);
     window.resize(window.width(), Twips::toPixelsY(32000));
     EXPECT_EQ(window.height(), Twips::toPixelsY(pageHeight + 1660));

@@ -108,8 +108,9 @@ TEST(Screenshots, MainWindowOnEveryPage)
 
 TEST(Screenshots, AboutAndSplashOfEveryModel)
 {
-    for (const QString& model : {QStringLiteral("ZEL308"), QStringLiteral("ZEL312s"), QStringLiteral("MOR304m"),
-                                 QStringLiteral("MOR308m"), QStringLiteral("Studio")}) {
+    for (const QString& model :
+         {QStringLiteral("ZEL308"), QStringLiteral("ZEL312s"), QStringLiteral("MOR304m"),
+          QStringLiteral("MOR308m"), QStringLiteral("Studio")}) {
         AboutWindow about(info(model), false);
         about.show();
         save(about, QStringLiteral("about-") + model);
@@ -133,7 +134,8 @@ TEST(Screenshots, ChoiceDialogAndProtocol)
 
     ProtocolWindow proto(*env.messages, env.settings.Language);
     for (int i = 0; i < 30; ++i)
-        proto.appendLine(QStringLiteral("Mo  07.12.2026  10:30:%1   Daten gesendet").arg(i, 2, 10, QLatin1Char('0')), 0);
+        proto.appendLine(
+            QStringLiteral("Mo  07.12.2026  10:30:%1   Daten gesendet").arg(i, 2, 10, QLatin1Char('0')), 0);
     proto.show();
     save(proto, QStringLiteral("protocol"));
 }

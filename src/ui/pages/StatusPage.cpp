@@ -26,9 +26,10 @@ void StatusPage::build(FramedPanel* fraTab)
     PageControls::place(m_fraStatus, 120, 120, 9000, 3240);
     for (int i = 0; i < Lines; ++i) {
         const int top = FirstRowTop + i * RowPitch;
-        m_txtLblStatus.append(
-            PageControls::labelBox(m_fraStatus, QStringLiteral("txtLblStatus%1").arg(i), 240, top, 2280, 315));
-        QLineEdit* box = PageControls::textBox(m_fraStatus, QStringLiteral("txtStatus%1").arg(i), 2640, top, 6120, 315);
+        m_txtLblStatus.append(PageControls::labelBox(m_fraStatus, QStringLiteral("txtLblStatus%1").arg(i),
+                                                     240, top, 2280, 315));
+        QLineEdit* box =
+            PageControls::textBox(m_fraStatus, QStringLiteral("txtStatus%1").arg(i), 2640, top, 6120, 315);
         box->setMaxLength(StatusTextLength);
         m_txtStatus.append(box);
     }

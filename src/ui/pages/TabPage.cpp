@@ -34,5 +34,6 @@ PageTexts TabPage::texts() const
 void TabPage::raiseMaxMainHeight()
 {
     const int wanted = Twips::fromPixelsY(m_fraTab->height()) + 1660;
-    m_settings.MaxMainHeight = static_cast<qint16>(std::clamp<int>(std::max<int>(m_settings.MaxMainHeight, wanted), 0, 32767));
+    m_settings.MaxMainHeight =
+        static_cast<qint16>(std::clamp<int>(std::max<int>(m_settings.MaxMainHeight, wanted), 0, 32767));
 }
