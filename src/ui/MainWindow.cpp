@@ -6,6 +6,7 @@
 #include "MessageTexts.h"
 #include "ModelPictures.h"
 #include "Twips.h"
+#include "pages/PageContext.h"
 #include "pages/StandardPages.h"
 #include "pages/TabPage.h"
 
@@ -124,15 +125,17 @@ QString tabStripName(const QString& upperTag)
 
 } // namespace
 
-MainWindow::MainWindow(AppSettings& settings, MessageTexts& messages,
-                       std::vector<std::unique_ptr<TabPage>> pages, QWidget* parent)
-    : QMainWindow(parent), m_settings(settings), m_messages(messages), m_pages(std::move(pages))
+MainWindow::MainWindow(PageContext& context, std::vector<std::unique_ptr<TabPage>> pages, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_settings(context.settings), m_messages(context.messages),
+      m_pages(std::move(pages))
 {
     setObjectName(QStringLiteral("frmMain"));
     // The design icon; the about window gives a known model its own.
     setWindowIcon(ModelPictures::icon(0));
     if (m_pages.empty())
-        m_pages = CreateStandardPages(settings, messages);
+        m_pages = CreateStandardPages(context);
+    context.findPage = [this](const QString& formName) { return page(formName); };
+    context.mainPlacement = [this] { return placement(); };
     createToolbar();
     createTabStrip();
 
@@ -143,7 +146,7 @@ MainWindow::MainWindow(AppSettings& settings, MessageTexts& messages,
     m_cmdDummy = new QPushButton(QStringLiteral("dataset"), this);
     m_cmdDummy->setObjectName(QStringLiteral("cmdDummy"));
     statusBar()->addPermanentWidget(m_cmdDummy);
-    m_cmdDummy->setVisible(settings.Debug);
+    m_cmdDummy->setVisible(m_settings.Debug);
     connect(m_cmdDummy, &QPushButton::clicked, this, &MainWindow::debugTestRequested);
 
     m_timSendData = new QTimer(this);

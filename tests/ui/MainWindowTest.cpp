@@ -46,7 +46,7 @@ TEST_P(TabStripVariants, OptionalPagesFollowTheirSettings)
     env.settings.ShowTabStrip_FBOX = v.fbox;
     env.settings.ShowTabStrip_Monitor = v.monitor;
     env.settings.ShowTabStrip_IO_Opt = v.gpio;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     EXPECT_EQ(tabTexts(window), v.captions);
     // Every tab found its page.
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MainWindowTabs, CaptionAndTooltipComeFromThePageSection)
 {
     UiTestEnv env("[TabStrip_Name_GER]\nCaption=Namen\nToolTip=Die Signalnamen\n");
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     EXPECT_EQ(window.tabStrip()->tabText(1), QStringLiteral("Namen"));
     EXPECT_EQ(window.tabStrip()->tabToolTip(1), QStringLiteral("Die Signalnamen"));
@@ -112,7 +112,7 @@ TEST_P(ActTabStrip, StoredTabIsSelectedWhenValid)
     const StoredTab& c = GetParam();
     UiTestEnv env(QByteArray("[Recent]\nActTabStrip=") + c.stored + "\n");
     env.settings.RestoreLastPosition = c.restore;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     ASSERT_EQ(window.tabStrip()->count(), 5);
     EXPECT_EQ(window.currentTabNumber(), c.expectedTab);
@@ -139,7 +139,7 @@ TEST_P(FixedWidth, WidthFollowsTheFaderCount)
     EXPECT_EQ(MainWindow::fixedWidthTwips(faders), twips);
     UiTestEnv env;
     env.settings.Layer_NumFaders = static_cast<qint16>(faders);
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     window.resize(Twips::toPixelsX(20000), window.height());
     EXPECT_EQ(window.width(), Twips::toPixelsX(twips));
@@ -153,7 +153,7 @@ TEST(MainWindowSize, TwelveFadersGive11130Twips)
 {
     UiTestEnv env;
     env.settings.Layer_NumFaders = 12;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     EXPECT_EQ(window.placement().width, 11130);
 }
@@ -163,7 +163,7 @@ TEST(MainWindowSize, HeightSnapsTo1800AndMaxMainHeight)
     UiTestEnv env;
     env.settings.MaxMainHeight = 9000;
     env.settings.CountInput = {4, 4, 4, 4, 4};
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     window.resize(window.width(), Twips::toPixelsY(30000));
     EXPECT_EQ(window.placement().height, 9000);
@@ -175,7 +175,7 @@ TEST(MainWindowSize, TallNamesPageRaisesMaxMainHeight)
 {
     UiTestEnv env;
     env.settings.CountInput = {64, 0, 0, 0, 0};
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     const int pageHeight =
         Twips::fromPixelsY(window.page(QStringLiteral("frmTabStripData02"))->fraTab()->height());
@@ -188,7 +188,7 @@ TEST(MainWindowSize, FewFadersNarrowThePagesToTheTabStrip)
 {
     UiTestEnv env;
     env.settings.Layer_NumFaders = 8;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     const int limit = window.tabStrip()->width() - window.verticalScroll()->width() - Twips::toPixelsX(196);
     for (const auto& page : window.pages()) {
@@ -201,7 +201,7 @@ TEST(MainWindowSize, FewFadersNarrowThePagesToTheTabStrip)
 TEST(MainWindowToolbar, FifteenButtonsWithThreeSeparatorsRaiseTheirIndex)
 {
     UiTestEnv env("[Messages_GER]\nMenu_FileRead.ToolTip=Datei lesen\n");
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     for (int i = 1; i <= MainWindow::ButtonCount; ++i) {
         ASSERT_NE(window.toolButton(i), nullptr) << i;
         EXPECT_EQ(window.toolButton(i)->isSeparator(), i == 4 || i == 11 || i == 14) << i;
@@ -222,7 +222,7 @@ TEST(MainWindowToolbar, FifteenButtonsWithThreeSeparatorsRaiseTheirIndex)
 TEST(MainWindowTimer, SendTimerRunsCommand107Once)
 {
     UiTestEnv env;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     QList<int> commands;
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::commandRequested, [&](int n) {
@@ -244,7 +244,7 @@ TEST(MainWindowDebug, DatasetButtonOnlyWithDebug)
     for (bool debug : {false, true}) {
         UiTestEnv env;
         env.settings.Debug = debug;
-        MainWindow window(env.settings, *env.messages);
+        MainWindow window(*env.pages);
         window.show();
         EXPECT_EQ(window.debugButton()->isVisible(), debug);
         EXPECT_EQ(window.debugButton()->text(), QStringLiteral("dataset"));
@@ -258,7 +258,7 @@ TEST(MainWindowDebug, DatasetButtonOnlyWithDebug)
 TEST(MainWindowEvents, FirstActivationOnceAndRefreshOnlyAfterStartUp)
 {
     UiTestEnv env;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     int activations = 0;
     int refreshes = 0;
     QObject::connect(&window, &MainWindow::firstActivated, [&] { ++activations; });
@@ -280,7 +280,7 @@ TEST(MainWindowEvents, FirstActivationOnceAndRefreshOnlyAfterStartUp)
 TEST(MainWindowEvents, ClosingAsksTheEndProcedure)
 {
     UiTestEnv env;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     int requests = 0;
     QObject::connect(&window, &MainWindow::closeRequested, [&] { ++requests; });
@@ -297,7 +297,7 @@ TEST(MainWindowScroll, TallPageScrollsAndTheBlindFollows)
 {
     UiTestEnv env;
     env.settings.CountInput = {40, 0, 0, 0, 0};
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     window.resize(window.width(), Twips::toPixelsY(4000));
     window.tabStrip()->setCurrentIndex(1);

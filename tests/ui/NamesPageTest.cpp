@@ -28,7 +28,7 @@ protected:
     std::unique_ptr<NamesPage> load(std::array<qint16, 5> counts)
     {
         env.settings.CountInput = counts;
-        auto page = std::make_unique<NamesPage>(env.settings, *env.messages);
+        auto page = std::make_unique<NamesPage>(*env.pages);
         page->load(&container);
         return page;
     }
@@ -109,7 +109,7 @@ TEST(StatusPage, MissingSectionShowsTheKeysAndNoTooltips)
 {
     UiTestEnv env("[TabStrip_Status_GER]\nLabel02=Baujahr\nToolTip02=Jahr der Fertigung\n");
     QWidget container;
-    StatusPage page(env.settings, *env.messages);
+    StatusPage page(*env.pages);
     page.load(&container);
     EXPECT_EQ(page.txtLblStatus(0)->text(), QStringLiteral("Label01"));
     EXPECT_EQ(page.txtLblStatus(5)->text(), QStringLiteral("Label06"));

@@ -158,7 +158,7 @@ class WithMainWindow : public ::testing::Test
 protected:
     UiTestEnv env;
     QtUserInterface ui;
-    MainWindow window{env.settings, *env.messages};
+    MainWindow window{*env.pages};
 
     void SetUp() override
     {

@@ -90,7 +90,7 @@ TEST(Screenshots, MainWindowOnEveryPage)
     env.settings.ShowTabStrip_Monitor = env.settings.ShowTabStrip_IO_Opt = true;
     env.settings.CountInput = {12, 4, 4, 2, 6};
     env.settings.Debug = true;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.setWindowTitle(QStringLiteral("ZEL308Tools Version 1.0 Build 0"));
     window.show();
     window.resize(window.width(), Twips::toPixelsY(9000));

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "FramedPanel.h"
+#include "PageContext.h"
 #include "NameKeyValidator.h"
 #include "PageControls.h"
 #include "Twips.h"
@@ -34,8 +35,8 @@ QString elementName(int part, int index)
 
 } // namespace
 
-NamesPage::NamesPage(AppSettings& settings, MessageTexts& messages)
-    : TabPage(settings, messages, QStringLiteral("frmTabStripData02"), QStringLiteral("name"),
+NamesPage::NamesPage(PageContext& context)
+    : TabPage(context, QStringLiteral("frmTabStripData02"), QStringLiteral("name"),
               QStringLiteral("TabStrip_Name_"))
 {
 }

@@ -4,7 +4,7 @@
 #include "PlaceholderPage.h"
 #include "StatusPage.h"
 
-std::vector<std::unique_ptr<TabPage>> CreateStandardPages(AppSettings& settings, MessageTexts& messages)
+std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
 {
     struct Design
     {
@@ -24,10 +24,10 @@ std::vector<std::unique_ptr<TabPage>> CreateStandardPages(AppSettings& settings,
         {"frmTabStripData99", "SYSTEM", "TabStrip_System_"},
     };
     std::vector<std::unique_ptr<TabPage>> pages;
-    pages.push_back(std::make_unique<StatusPage>(settings, messages));
-    pages.push_back(std::make_unique<NamesPage>(settings, messages));
+    pages.push_back(std::make_unique<StatusPage>(context));
+    pages.push_back(std::make_unique<NamesPage>(context));
     for (const Design& d : later)
-        pages.push_back(std::make_unique<PlaceholderPage>(settings, messages, QString::fromLatin1(d.form),
+        pages.push_back(std::make_unique<PlaceholderPage>(context, QString::fromLatin1(d.form),
                                                           QString::fromLatin1(d.caption),
                                                           QString::fromLatin1(d.section)));
     return pages;

@@ -1,6 +1,7 @@
 #include "StatusPage.h"
 
 #include "FramedPanel.h"
+#include "PageContext.h"
 #include "PageControls.h"
 
 #include <QLineEdit>
@@ -13,8 +14,8 @@ constexpr int StatusTextLength = 64;
 
 } // namespace
 
-StatusPage::StatusPage(AppSettings& settings, MessageTexts& messages)
-    : TabPage(settings, messages, QStringLiteral("frmTabStripData01"), QStringLiteral("status"),
+StatusPage::StatusPage(PageContext& context)
+    : TabPage(context, QStringLiteral("frmTabStripData01"), QStringLiteral("status"),
               QStringLiteral("TabStrip_Status_"))
 {
 }
