@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and `make run` need,
 # but only when one of them is missing, so a prepared machine starts at once.
 set -euo pipefail
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libqt6svg6
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

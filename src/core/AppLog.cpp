@@ -71,8 +71,8 @@ int dateNumber(const QString& text)
 } // namespace
 
 AppLog::AppLog(const Clock& clock, QString programFolder, QString programFileName, bool germanWeekdays)
-    : m_clock(clock), m_programFolder(std::move(programFolder)), m_programFileName(std::move(programFileName)),
-      m_germanWeekdays(germanWeekdays)
+    : m_clock(clock), m_programFolder(std::move(programFolder)),
+      m_programFileName(std::move(programFileName)), m_germanWeekdays(germanWeekdays)
 {
 }
 
@@ -106,8 +106,9 @@ void AppLog::CloseLog()
 
 void AppLog::setFileName(const QString& fileName)
 {
-    QString name = fileName.isEmpty() ? m_programFileName + QLatin1Char('-') + kDateToken + QStringLiteral(".Log")
-                                      : fileName;
+    QString name = fileName.isEmpty()
+                       ? m_programFileName + QLatin1Char('-') + kDateToken + QStringLiteral(".Log")
+                       : fileName;
     if (!isRootedName(name))
         name = m_programFolder + QLatin1Char('/') + name;
     m_template = QDir::toNativeSeparators(name);
@@ -203,8 +204,8 @@ void AppLog::deleteExpiredFiles()
     const QDate limitDay = m_clock.now().date().addDays(-m_maxLogFileAge);
     const int limit = limitDay.year() * 10000 + limitDay.month() * 100 + limitDay.day();
 
-    const qsizetype folderEnd = std::max(m_template.lastIndexOf(QLatin1Char('/')),
-                                         m_template.lastIndexOf(QLatin1Char('\\'))) + 1;
+    const qsizetype folderEnd =
+        std::max(m_template.lastIndexOf(QLatin1Char('/')), m_template.lastIndexOf(QLatin1Char('\\'))) + 1;
     const QString folder = m_template.left(folderEnd);
     const qsizetype datePos = m_template.indexOf(kDateToken, 0, Qt::CaseInsensitive);
     // A date in the folder part cannot be matched by a file listing.
@@ -222,7 +223,8 @@ void AppLog::deleteExpiredFiles()
     }
     if (candidates.isEmpty())
         return;
-    WriteLog(QStringLiteral("Logs älter als %1 Tage gelöscht (%2)").arg(m_maxLogFileAge).arg(candidates.size()));
+    WriteLog(
+        QStringLiteral("Logs älter als %1 Tage gelöscht (%2)").arg(m_maxLogFileAge).arg(candidates.size()));
     for (const QString& path : candidates)
         QFile::remove(path);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -67,3 +68,6 @@ struct AppSettings
     // "<folder>/<name>" with the platform's separator.
     QString inProgramFolder(const QString& name) const;
 };
+
+// The device models this program serves, in the order their detection tries them.
+const QStringList& DeviceModelNames();

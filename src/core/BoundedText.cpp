@@ -7,7 +7,8 @@ qsizetype OldestLinesToDrop(const QString& current, qsizetype incoming, qsizetyp
     // 1-based position n; the pair at n is current[n - 1], current[n].
     qsizetype n = current.size() + incoming - bound;
     while (n > 1) {
-        if (n < current.size() && current.at(n - 1) == QLatin1Char('\r') && current.at(n) == QLatin1Char('\n'))
+        if (n < current.size() && current.at(n - 1) == QLatin1Char('\r') &&
+            current.at(n) == QLatin1Char('\n'))
             return n + 1;
         --n;
     }

@@ -28,7 +28,10 @@ const QDateTime kMonday(QDate(2026, 12, 7), QTime(10, 30, 5));
 class AppLogTest : public ::testing::Test
 {
 protected:
-    QString fileText(const QString& name) const { return Cp1252::decode(TestFolder::read(folder.file(name))); }
+    QString fileText(const QString& name) const
+    {
+        return Cp1252::decode(TestFolder::read(folder.file(name)));
+    }
 
     TestFolder folder;
     FakeClock clock{kMonday};
@@ -78,7 +81,9 @@ TEST_F(AppLogTest, LinesAreWindows1252)
 {
     log.setFileName("run.Log");
     log.WriteLog(QStringLiteral("  Größe"));
-    EXPECT_TRUE(TestFolder::read(folder.file("run.Log")).endsWith(QByteArray(">    Gr\xF6\xDF" "e\r\n")));
+    EXPECT_TRUE(TestFolder::read(folder.file("run.Log"))
+                    .endsWith(QByteArray(">    Gr\xF6\xDF"
+                                         "e\r\n")));
 }
 
 TEST_F(AppLogTest, RelativeAndDefaultNamesGoIntoTheProgramFolder)
@@ -133,8 +138,8 @@ TEST_F(AppLogTest, CloseDeletesExpiredDatedFilesAndLogsTheCountFirst)
 
     EXPECT_FALSE(QFile::exists(folder.file("ZEL-2026-11-06.Log")));
     EXPECT_FALSE(QFile::exists(folder.file("ZEL-2026-11-07.Log")));
-    for (const char* kept : {"ZEL-2026-11-08.Log", "ZEL-2026-12-06.Log", "ZEL-2025-02-30.Log", "ZEL-kein-Datum.Log",
-                             "Other-2026-01-01.Log"})
+    for (const char* kept : {"ZEL-2026-11-08.Log", "ZEL-2026-12-06.Log", "ZEL-2025-02-30.Log",
+                             "ZEL-kein-Datum.Log", "Other-2026-01-01.Log"})
         EXPECT_TRUE(QFile::exists(folder.file(kept))) << kept;
     EXPECT_EQ(fileText("ZEL-2026-12-07.Log"),
               QStringLiteral("Mon  07.12.2026  10:30:05 ***** Start *****\r\n"

@@ -1,0 +1,288 @@
+#include "TransferDecoding.h"
+
+#include "AppContext.h"
+#include "AppLog.h"
+#include "AppSettings.h"
+#include "ChannelNumbers.h"
+#include "ConfigCollection.h"
+#include "DataSet.h"
+#include "DecoderOperations.h"
+#include "Helpers.h"
+#include "MessageTexts.h"
+#include "PayloadReader.h"
+#include "SelectorLists.h"
+#include "TransferKinds.h"
+#include "TransferLayout.h"
+#include "UserInterface.h"
+
+namespace {
+
+constexpr int RecordLength = 1024;
+
+QByteArray withoutTrailingBlanks(QByteArray raw)
+{
+    qsizetype end = raw.size();
+    while (end > 0 && raw.at(end - 1) == ' ')
+        --end;
+    raw.truncate(end);
+    return raw;
+}
+
+template <int N> bool readText(PayloadReader& r, int length, FixedText<N>& field)
+{
+    const QByteArray raw = r.bytes(length);
+    if (!r.ok())
+        return false;
+    field.setBytes(withoutTrailingBlanks(raw));
+    return true;
+}
+
+// One byte naming the member that is set; any other value clears the group.
+template <std::size_t N> bool readOneOfN(PayloadReader& r, std::array<qint16, N>& group)
+{
+    const int member = r.byte();
+    if (!r.ok())
+        return false;
+    for (std::size_t m = 0; m < N; ++m)
+        group[m] = static_cast<int>(m) + 1 == member ? 1 : 0;
+    return true;
+}
+
+// The list position of the entry carrying the code read (16-bit plus base, or one
+// byte when base is 0); no such entry leaves the field as it is.
+bool readPosition(PayloadReader& r, int base, const EntryList& list, qint16& field)
+{
+    const int code = base == 0 ? r.byte() : r.code(base);
+    if (!r.ok())
+        return false;
+    const int position = PositionOfItem(list, code);
+    if (position >= 0)
+        field = static_cast<qint16>(position);
+    return true;
+}
+
+// A channel number back to the code of its definition; 0 clears the assignment.
+bool readChannel(PayloadReader& r, const EntryList& definitions, qint16& field)
+{
+    const int channel = r.word();
+    if (!r.ok())
+        return false;
+    if (channel < 1) {
+        field = 0;
+    } else if (const std::optional<int> code = ChannelCodeOf(definitions, channel)) {
+        field = static_cast<qint16>(*code);
+    }
+    return true;
+}
+
+bool readFlags(PayloadReader& r, std::array<qint16, 8>& flags)
+{
+    const int bits = r.byte();
+    if (!r.ok())
+        return false;
+    for (int k = 0; k < 8; ++k)
+        flags[k] = TestBit(bits, k) ? 1 : 0;
+    return true;
+}
+
+bool readDataSet(PayloadReader& r, const TransferLayout& layout, const SelectorLists& lists, DataSet& d)
+{
+    for (int p = 0; p < 5; ++p) {
+        for (int n = 0; n < layout.countInput[p]; ++n) {
+            if (!readText(r, layout.textLen, d.InputName[p][n]))
+                return false;
+        }
+    }
+    r.skip(layout.textLen * (TransferLayout::Slots - layout.inputsInUse()));
+
+    for (int n = 0; n < layout.faders / 2; ++n) {
+        for (auto& layer : d.LayerAssign) {
+            const int value = r.word();
+            if (!r.ok())
+                return false;
+            layer[n] = static_cast<qint16>(value);
+        }
+    }
+
+    for (int p = 0; p < 5; ++p) {
+        for (int n = 0; n < layout.countOutput[p]; ++n) {
+            if (!readPosition(r, 10000, lists.cmbAbgriffOutput[p][n], d.OutputPickoff[p][n]))
+                return false;
+        }
+    }
+    r.skip(2 * (TransferLayout::Slots - layout.outputsInUse()));
+
+    if (!readOneOfN(r, d.MonMode) || !readPosition(r, 11000, lists.cmbKanal, d.MonChannel) ||
+        !readOneOfN(r, d.MonPickoff))
+        return false;
+    for (int k = 0; k < 2; ++k) {
+        if (!readPosition(r, 12000, lists.cmbAbgriffPeak[k], d.PeakPickoff[k]))
+            return false;
+    }
+    for (int k = 0; k < 4; ++k) {
+        if (!readPosition(r, 13000, lists.cmbExtMon[k], d.ExtMon[k]))
+            return false;
+    }
+
+    r.byte(); // the sender's GPIO options mode; the receiver keeps its own
+    for (int k = 0; k < 8; ++k) {
+        if (!readChannel(r, lists.lstData[0], d.GpioInput[k]))
+            return false;
+    }
+    for (int k = 0; k < 16; ++k) {
+        if (!readChannel(r, lists.lstData[1], d.GpioOutput[k]))
+            return false;
+    }
+
+    if (!readOneOfN(r, d.ControlMode))
+        return false;
+    for (int k = 0; k < 9; ++k) {
+        const int first = r.word();
+        if (!r.ok())
+            return false;
+        d.VTRSource1[k] = static_cast<qint16>(first);
+        const int second = r.word();
+        if (!r.ok())
+            return false;
+        d.VTRSource2[k] = static_cast<qint16>(second);
+    }
+    if (!readPosition(r, 0, lists.cmbFrames, d.EsamFrames) ||
+        !readPosition(r, 0, lists.cmbChannels, d.EsamChannels))
+        return false;
+
+    for (auto& name : d.ConfigName) {
+        if (!readText(r, 8, name))
+            return false;
+    }
+    if (!readFlags(r, d.ConfigFlag1) || !readFlags(r, d.ConfigFlag2) ||
+        !readPosition(r, 0, lists.cmbStartUpConf, d.StartUpConf))
+        return false;
+
+    for (int k = 0; k < 9; ++k) {
+        if (!readChannel(r, lists.lstData[0], d.FaderBoxInput[k]))
+            return false;
+    }
+    for (int k = 0; k < 9; ++k) {
+        if (!readChannel(r, lists.lstData[1], d.FaderBoxOutput[k]))
+            return false;
+    }
+    return true;
+}
+
+void restoreConfigPaths(DataSet& d, const DataSet& from)
+{
+    d.ConfigFile = from.ConfigFile;
+    d.ConfigGroupFile = from.ConfigGroupFile;
+}
+
+// The path a file field holds: up to a NUL (a field never written) and without
+// trailing blanks.
+QString pathOf(const FixedText<255>& field)
+{
+    QString path = field.trimmedRight();
+    const qsizetype nul = path.indexOf(QChar(0));
+    if (nul >= 0)
+        path.truncate(nul);
+    return path.trimmed();
+}
+
+// The characters of the payload after the kind byte, as far as `length` reaches.
+QString payloadText(const QByteArray& payload, int length)
+{
+    return HexToText(QString::fromLatin1(payload.mid(2, 2 * qsizetype(length))));
+}
+
+QString receiveDataSet(AppContext& ctx, ConfigurationData& data, const SelectorLists& lists,
+                       DecoderOperations& operations, const QByteArray& payload, const DataSet& onEntry)
+{
+    const TransferLayout layout = TransferLayout::fromSettings(ctx.settings);
+    const QString problem = layout.problem();
+    if (!problem.isEmpty())
+        return problem;
+    operations.resetDataSet();
+    const QString error = DecodeDataSetPayload(payload, layout, lists, data.Current);
+    if (!error.isEmpty())
+        return error;
+    // The reset must not change the configuration file paths.
+    restoreConfigPaths(data.Current, onEntry);
+    ctx.ui.dataSetToPages();
+    if (ctx.settings.InitDone) {
+        ctx.ui.pagesToDataSet();
+        operations.checkBlankNames();
+        ctx.ui.dataSetToPages();
+    }
+    return {};
+}
+
+QString receiveRecord(AppContext& ctx, ConfigurationData& data, ConfigCollection& collect,
+                      DecoderOperations& operations, const QByteArray& payload, int recordNumber)
+{
+    ctx.ui.pagesToDataSet();
+    const QString text = payloadText(payload, RecordLength);
+    if (collect.CollectingConfigs) {
+        // Records are placed in the order they arrive; the kind's digit is not used.
+        if (collect.CollectCount < 0 || collect.CollectCount >= 8)
+            return QStringLiteral("record count %1 outside 0..7 while collecting").arg(collect.CollectCount);
+        data.ConfigGroup[collect.CollectCount++].set(text);
+        if (collect.CollectCount == 8) {
+            QString path = collect.CollectPath;
+            operations.writeConfigFile(path, false, false);
+            collect = ConfigCollection{};
+        }
+    } else {
+        data.ConfigSingle.set(text);
+        FixedText<255>& file = data.Current.ConfigFile[recordNumber - 1];
+        QString path = pathOf(file);
+        operations.writeConfigFile(path, true, true);
+        file.set(path);
+    }
+    ctx.ui.dataSetToPages();
+    return {};
+}
+
+void receiveAllRecords(AppContext& ctx, ConfigurationData& data, DecoderOperations& operations,
+                       const QByteArray& payload)
+{
+    const QString text = payloadText(payload, 8 * RecordLength);
+    for (int r = 0; r < 8; ++r)
+        data.ConfigGroup[r].set(text.mid(qsizetype(r) * RecordLength, RecordLength));
+    ctx.ui.pagesToDataSet();
+    QString path = pathOf(data.Current.ConfigGroupFile);
+    operations.writeConfigFile(path, false, true);
+    data.Current.ConfigGroupFile.set(path);
+    ctx.ui.dataSetToPages();
+}
+
+} // namespace
+
+QString DecodeDataSetPayload(const QByteArray& payload, const TransferLayout& layout,
+                             const SelectorLists& lists, DataSet& target)
+{
+    PayloadReader reader(payload, 3); // after the kind and the two version bytes
+    return readDataSet(reader, layout, lists, target) ? QString() : reader.error();
+}
+
+bool InterpretHexData(AppContext& ctx, ConfigurationData& data, const SelectorLists& lists,
+                      ConfigCollection& collect, DecoderOperations& operations, const QByteArray& payload)
+{
+    ctx.ui.setBusy(true);
+    const DataSet onEntry = data.Current;
+    const QString kind = QString::fromLatin1(payload.left(2));
+
+    QString error;
+    if (kind == TransferKinds::DataSet)
+        error = receiveDataSet(ctx, data, lists, operations, payload, onEntry);
+    else if (const int n = TransferKinds::recordNumber(kind))
+        error = receiveRecord(ctx, data, collect, operations, payload, n);
+    else if (kind == TransferKinds::AllRecords)
+        receiveAllRecords(ctx, data, operations, payload);
+    if (error.isEmpty())
+        return true;
+
+    // A bad frame from the device must not cost the user the configuration file paths.
+    restoreConfigPaths(data.Current, onEntry);
+    ctx.log.WriteLog(QStringLiteral("  ") +
+                     FormatMessage(ctx.messages.get(QStringLiteral("Interpret_HexData_Err")), error));
+    ctx.ui.setBusy(false);
+    return false;
+}

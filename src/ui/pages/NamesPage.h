@@ -1,0 +1,34 @@
+#pragma once
+
+#include "PartGrid.h"
+#include "TabPage.h"
+
+#include <memory>
+#include <vector>
+
+class QLineEdit;
+
+// `frmTabStripData02`: the names of the input signals in five parts, each part a
+// grid of text boxes that grows to the part's name count.
+class NamesPage : public TabPage
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Parts = 5;
+    static constexpr int HalfLabelWidth = 3015;
+
+    NamesPage(AppSettings& settings, MessageTexts& messages);
+    ~NamesPage() override;
+
+    // txtInput<part>(index), part 1..5, index from 0; null beyond the part's count.
+    QLineEdit* txtInput(int part, int index) const;
+    const PartGrid& part(int part) const { return *m_parts.at(part - 1); }
+
+protected:
+    void build(FramedPanel* fraTab) override;
+    void loadPageTexts() override;
+
+private:
+    std::vector<std::unique_ptr<PartGrid>> m_parts;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "AppSettings.h"
+#include "MessageTexts.h"
+#include "TestFolder.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+// A settings file in a temporary folder with the run's settings and texts read from it.
+struct UiTestEnv
+{
+    explicit UiTestEnv(const QByteArray& ini = {})
+    {
+        settings.SettingsFile = folder.write(QStringLiteral("ZEL308Tools.Ini"), ini);
+        settings.ProgramFileName = QStringLiteral("ZEL308Tools");
+        messages = std::make_unique<MessageTexts>(settings.SettingsFile, settings.Language);
+    }
+
+    TestFolder folder;
+    AppSettings settings;
+    std::unique_ptr<MessageTexts> messages;
+};
