@@ -99,6 +99,9 @@ bool SerialLink::ClosePort()
 
 bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
 {
+    // An answer to an earlier frame must never be taken for the answer to this one.
+    DeliverPendingFrames();
+
     ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Info")), ToStatus | ToLog);
     if (!caption.isEmpty())
         m_pendingCaption = caption;
@@ -247,6 +250,12 @@ void SerialLink::WaitForData()
     // A second frame that came right behind the first is handed over on the next tick.
     if (m_rx.hasFrame())
         m_timerComm.start(std::max(0, m_settings.TimerInterval));
+}
+
+void SerialLink::DeliverPendingFrames()
+{
+    while (m_rx.frameComplete() && !m_waitBusy && !m_waitingForResponse && m_transmitting == 0)
+        WaitForData();
 }
 
 void SerialLink::ShowTransferDialog()
