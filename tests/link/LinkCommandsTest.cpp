@@ -2,22 +2,27 @@
 
 #include "StatusTexts.h"
 
+#include <QFile>
+
 using LinkCommandsTest = CommandsFixture;
 
 TEST_F(LinkCommandsTest, DataFrameIsAnsweredWithItsChecksumBeforeItIsStored)
 {
-    int writesWhenAnswered = -1;
+    const QString path = folder.file(QStringLiteral("record.CNS"));
+    ui.dialogAnswers = {path};
+    bool writtenWhenAnswered = true;
     port.onOutput = [&, previous = port.onOutput](const QByteArray& bytes) {
-        writesWhenAnswered = int(operations.writes.size());
+        writtenWhenAnswered = QFile::exists(path);
         previous(bytes);
     };
     const QByteArray record = "\x85" "31" + QByteArray("Snapshot").toHex().toUpper() + "\r";
     interpret(record);
     ASSERT_EQ(sent.size(), 1);
     EXPECT_EQ(sent[0], checksumAnswer(record));
-    EXPECT_EQ(writesWhenAnswered, 0);
-    ASSERT_EQ(operations.writes.size(), 1);
-    EXPECT_TRUE(operations.writes[0].record.startsWith("Snapshot  "));
+    EXPECT_FALSE(writtenWhenAnswered);
+    const QByteArray written = TestFolder::read(path);
+    EXPECT_EQ(written.size(), 1024);
+    EXPECT_TRUE(written.startsWith("Snapshot  "));
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Data_Received")));
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_Data_Received"));
 }
@@ -35,7 +40,7 @@ TEST_F(LinkCommandsTest, DataIsNotStoredWhenTheAnswerDidNotGoOut)
 {
     port.setPortOpen(false);
     interpret(QByteArray("\x85" "31414243\r"));
-    EXPECT_TRUE(operations.writes.isEmpty());
+    EXPECT_TRUE(ui.dialogs.isEmpty());
     EXPECT_FALSE(sink.has(QStringLiteral("Comm_Data_Received")));
     EXPECT_TRUE(boxWith(QStringLiteral("Comm_TransmitData_Err")));
 }
