@@ -42,8 +42,12 @@ public:
 
     // The item code of the entry at a stored list position: reduced modulo the
     // group's base into a 16-bit field, or unreduced into one byte when base is 0.
+    // Position -1 (nothing chosen, as an empty list leaves it) sends 0, so a data
+    // set whose device lacks a list can still be sent.
     void itemCode(const EntryList& list, int position, int base, const QString& field)
     {
+        if (position == -1)
+            return base == 0 ? byte(0, field) : word(0);
         if (position < 0 || position >= list.size())
             return fail(QStringLiteral("%1: list position %2 does not exist").arg(field).arg(position));
         const int code = list.at(position).itemData;

@@ -198,7 +198,6 @@ TEST_F(TransferEncodingTest, FailuresEndTheBuildWithoutFrame)
     const Case cases[] = {
         {"pick-off position beyond its list",
          [](CodecFixture& c) { c.data.Current.OutputPickoff[2][1] = 10; }},
-        {"no monitor channel chosen", [](CodecFixture& c) { c.data.Current.MonChannel = -1; }},
         {"empty external monitor list", [](CodecFixture& c) { c.lists.cmbExtMon[3].clear(); }},
         {"frames code above 255", [](CodecFixture& c) { c.lists.cmbFrames[0].itemData = 256; }},
         {"start-up code below 0", [](CodecFixture& c) { c.lists.cmbStartUpConf[0].itemData = -1; }},
@@ -228,6 +227,20 @@ TEST_F(TransferEncodingTest, FailuresEndTheBuildWithoutFrame)
         EXPECT_TRUE(built.frame.isEmpty()) << c.what;
         EXPECT_FALSE(fixture.ui.busy) << c.what;
     }
+}
+
+// An empty list leaves nothing chosen (-1): the field goes out as 0, the rest stays in place.
+TEST_F(TransferEncodingTest, NothingChosenIsSentAsZero)
+{
+    f.data.Current.MonChannel = -1;
+    f.data.Current.EsamFrames = -1;
+    const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, QStringLiteral("20"));
+    ASSERT_TRUE(built.ok()) << built.error.toStdString();
+    const QByteArray payload = built.payload();
+    EXPECT_EQ(payload.size(), 1956);
+    // Kind, version, 64 names of 8, layer table of 16 faders, 64 pick-offs, monitor mode.
+    const int monChannel = 3 + 64 * 8 + 8 * 16 + 128 + 1;
+    EXPECT_EQ(payload.mid(monChannel * 2, 4), QByteArray("0000"));
 }
 
 TEST_F(TransferEncodingTest, ConfigurationRecords)
