@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,13 +25,21 @@
 
 #include <memory>
 
+// Shows nothing; keeps the moment each status text was last shown.
 class SilentUserInterface final : public UserInterface
 {
 public:
+    QElapsedTimer clock;
+    QHash<QString, qint64> shownAtNs;
+
     void messageBox(MessageIcon, const QString&, const QString&) override {}
     bool askYesNo(MessageIcon, const QString&, const QString&) override { return false; }
     QString mainWindowCaption() const override { return {}; }
-    void setStatusLine(const QString&, const QString&) override {}
+    void setStatusLine(const QString&, const QString& text) override
+    {
+        if (clock.isValid())
+            shownAtNs.insert(text, clock.nsecsElapsed());
+    }
     void setBusy(bool) override {}
     void focusTabStrip() override {}
     QString saveFileDialog(const FileDialogRequest&) override { return {}; }
