@@ -97,3 +97,23 @@ TEST_F(SimulatorLinkTest, SimulatorKilledInMidTransferEndsTheWaitAndTheLinkRecov
     EXPECT_EQ(exchange("\x80\r", QStringLiteral("81")), QByteArray("\x81\r"));
     EXPECT_TRUE(port->PortOpen());
 }
+
+TEST_F(SimulatorLinkTest, DeviceStateIsSavedAndLoadedAgain)
+{
+    startDevice();
+    const QByteArray record = "\x85" "32" + QByteArray("Kept").toHex().toUpper() + "\r";
+    ASSERT_FALSE(exchange(record, QStringLiteral("86")).isEmpty());
+    const QString state = folder.file(QStringLiteral("state"));
+    sim.command(QStringLiteral("save ") + state);
+    ASSERT_TRUE(sim.logged(QStringLiteral("] saved"), 1000));
+    EXPECT_EQ(TestFolder::read(state + QStringLiteral("/record2.cns")).left(6), QByteArray("Kept  "));
+    sim.kill();
+    link->ClosePort();
+
+    SimulatorProcess again;
+    ASSERT_TRUE(again.start({QStringLiteral("--link"), folder.file(QStringLiteral("ttySIM")), QStringLiteral("--state"),
+                             state}));
+    ASSERT_TRUE(link->OpenPort());
+    const QByteArray answer = exchange("\x84" "32\r", QStringLiteral("85"));
+    EXPECT_TRUE(answer.startsWith("\x85" "32" + QByteArray("Kept    ").toHex().toUpper()));
+}
