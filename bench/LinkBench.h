@@ -117,18 +117,19 @@ public:
 // A data frame of the default data set's length: start byte, 1956 digits, end byte.
 inline QByteArray DefaultSizedDataFrame()
 {
-    QByteArray frame = QByteArray("\x85" "200201");
+    QByteArray frame = QByteArray("\x85"
+                                  "200201");
     while (frame.size() < 1957)
         frame.append(frame.size() % 7 == 0 ? '4' : '1');
     return frame + "\r";
 }
 
-#define ZEL_BENCH_MAIN()                                                                                             \
-    int main(int argc, char** argv)                                                                                  \
-    {                                                                                                                \
-        QCoreApplication app(argc, argv);                                                                            \
-        benchmark::Initialize(&argc, argv);                                                                          \
-        benchmark::RunSpecifiedBenchmarks();                                                                         \
-        benchmark::Shutdown();                                                                                       \
-        return 0;                                                                                                    \
+#define ZEL_BENCH_MAIN()                                                                                     \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        QCoreApplication app(argc, argv);                                                                    \
+        benchmark::Initialize(&argc, argv);                                                                  \
+        benchmark::RunSpecifiedBenchmarks();                                                                 \
+        benchmark::Shutdown();                                                                               \
+        return 0;                                                                                            \
     }

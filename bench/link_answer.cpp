@@ -27,7 +27,9 @@ static void BM_AnswerDelayAfterDataFrame(benchmark::State& state)
     int runs = 0;
     for (auto _ : state) {
         bench.ui.shownAtNs.clear();
-        if (!bench.link->TransmitData("\x84" "20\r") || !bench.link->WaitForResponse(QStringLiteral("85"))) {
+        if (!bench.link->TransmitData("\x84"
+                                      "20\r") ||
+            !bench.link->WaitForResponse(QStringLiteral("85"))) {
             state.SkipWithError("no 85 frame");
             break;
         }
@@ -35,7 +37,8 @@ static void BM_AnswerDelayAfterDataFrame(benchmark::State& state)
         bench.ui.shownAtNs.remove(QStringLiteral("Comm_TransferDone"));
         while (!bench.ui.shownAtNs.contains(QStringLiteral("Comm_TransferDone")))
             LinkBench::runFor(1);
-        const double ms = double(bench.ui.shownAtNs.value(QStringLiteral("Comm_TransferDone")) - lastByte) / 1e6;
+        const double ms =
+            double(bench.ui.shownAtNs.value(QStringLiteral("Comm_TransferDone")) - lastByte) / 1e6;
         total += ms;
         worst = std::max(worst, ms);
         ++runs;

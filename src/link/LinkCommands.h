@@ -18,8 +18,8 @@ class LinkCommands : public QObject
     Q_OBJECT
     Q_DISABLE_COPY(LinkCommands)
 public:
-    LinkCommands(DataContext& data, SerialLink& link, const SelectorLists& lists, DecoderOperations& operations,
-                 QObject* parent = nullptr);
+    LinkCommands(DataContext& data, SerialLink& link, const SelectorLists& lists,
+                 DecoderOperations& operations, QObject* parent = nullptr);
 
     // code: "80" ... "89" (any other is reported as unknown); frame: with start and end byte.
     void InterpretCommand(const QString& code, const QByteArray& frame);

@@ -11,7 +11,9 @@ TEST_F(LinkCommandsTest, DataFrameIsAnsweredWithItsChecksumBeforeItIsStored)
         writesWhenAnswered = int(operations.writes.size());
         previous(bytes);
     };
-    const QByteArray record = "\x85" "31" + QByteArray("Snapshot").toHex().toUpper() + "\r";
+    const QByteArray record = "\x85"
+                              "31" +
+                              QByteArray("Snapshot").toHex().toUpper() + "\r";
     interpret(record);
     ASSERT_EQ(sent.size(), 1);
     EXPECT_EQ(sent[0], checksumAnswer(record));
@@ -24,17 +26,21 @@ TEST_F(LinkCommandsTest, DataFrameIsAnsweredWithItsChecksumBeforeItIsStored)
 
 TEST_F(LinkCommandsTest, ChecksumAnswerDigits)
 {
-    interpret(QByteArray("\x85" "200201\r"));
+    interpret(QByteArray("\x85"
+                         "200201\r"));
     interpret(QByteArray("\x85\r"));
     ASSERT_GE(sent.size(), 2);
-    EXPECT_EQ(sent[0], QByteArray("\x86" "3335\r"));
-    EXPECT_EQ(sent[1], QByteArray("\x86" "30\r"));
+    EXPECT_EQ(sent[0], QByteArray("\x86"
+                                  "3335\r"));
+    EXPECT_EQ(sent[1], QByteArray("\x86"
+                                  "30\r"));
 }
 
 TEST_F(LinkCommandsTest, DataIsNotStoredWhenTheAnswerDidNotGoOut)
 {
     port.setPortOpen(false);
-    interpret(QByteArray("\x85" "31414243\r"));
+    interpret(QByteArray("\x85"
+                         "31414243\r"));
     EXPECT_TRUE(operations.writes.isEmpty());
     EXPECT_FALSE(sink.has(QStringLiteral("Comm_Data_Received")));
     EXPECT_TRUE(boxWith(QStringLiteral("Comm_TransmitData_Err")));
@@ -52,19 +58,22 @@ TEST_F(LinkCommandsTest, UndecodableDataIsNotReportedAsReceived)
 TEST_F(LinkCommandsTest, ChecksumAnswerIsComparedWithTheSentChecksum)
 {
     commands.setSentChecksum(35);
-    interpret(QByteArray("\x86" "3335\r"));
+    interpret(QByteArray("\x86"
+                         "3335\r"));
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Data_Sent")));
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_Data_Sent"));
     EXPECT_TRUE(ui.boxes.isEmpty());
 
-    interpret(QByteArray("\x86" "3336\r"));
+    interpret(QByteArray("\x86"
+                         "3336\r"));
     ASSERT_EQ(ui.boxes.size(), 1) << "shown even with ShowMsgBox off";
     EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_Checksum_Err"));
     EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Checksum_Err")));
 
     settings.ShowMsgBox = true;
-    interpret(QByteArray("\x86" "3335\r"));
+    interpret(QByteArray("\x86"
+                         "3335\r"));
     ASSERT_EQ(ui.boxes.size(), 2);
     EXPECT_EQ(ui.boxes[1].text, QStringLiteral("Comm_Data_Sent"));
 }
@@ -128,8 +137,8 @@ TEST_F(LinkCommandsTest, StatusTextsBothWays)
     EXPECT_EQ(quint8(sent[0].at(0)), 0x83);
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_VersionInfo_Sent"));
 
-    const QByteArray three = "03" + QByteArray("One").toHex().toUpper() + "03" + QByteArray("Two").toHex().toUpper() +
-                             "00";
+    const QByteArray three =
+        "03" + QByteArray("One").toHex().toUpper() + "03" + QByteArray("Two").toHex().toUpper() + "00";
     interpret("\x83" + three + "\r");
     EXPECT_EQ(data.StatusText[0].trimmedRight(), QStringLiteral("One"));
     EXPECT_EQ(data.StatusText[1].trimmedRight(), QStringLiteral("Two"));
