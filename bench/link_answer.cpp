@@ -3,7 +3,6 @@
 #include "LinkBench.h"
 
 #include "DataContext.h"
-#include "DataOperations.h"
 #include "LinkCommands.h"
 #include "SelectorLists.h"
 
@@ -18,8 +17,7 @@ static void BM_AnswerDelayAfterDataFrame(benchmark::State& state)
     ConfigurationData data;
     DataContext dataCtx{*bench.ctx, data};
     SelectorLists lists;
-    DataOperations operations(dataCtx);
-    LinkCommands commands(dataCtx, *bench.link, lists, operations);
+    LinkCommands commands(dataCtx, *bench.link, lists);
     bench.ui.clock.start();
 
     double total = 0;

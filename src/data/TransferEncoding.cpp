@@ -4,6 +4,7 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "ChannelNumbers.h"
+#include "DataContext.h"
 #include "DataSet.h"
 #include "Helpers.h"
 #include "MessageTexts.h"
@@ -181,9 +182,11 @@ QByteArray EncodeDataSetPayload(const DataSet& data, const TransferLayout& layou
     return error.isEmpty() ? w.payload() : QByteArray();
 }
 
-DataExchangeFrame PrepareDataExchange(AppContext& ctx, const ConfigurationData& data,
-                                      const SelectorLists& lists, const QString& kind)
+DataExchangeFrame PrepareDataExchange(DataContext& dataContext, const SelectorLists& lists,
+                                      const QString& kind)
 {
+    AppContext& ctx = dataContext.app;
+    const ConfigurationData& data = dataContext.data;
     ctx.ui.setBusy(true);
     const QString preparing = ctx.messages.get(QStringLiteral("Preparing_DataExchange"));
     ShowStatus(ctx.ui, preparing);

@@ -82,7 +82,7 @@ QString ConfigTransfer::SendConfig(int index)
     for (int r = first; r <= last; ++r) {
         if (index == 0)
             data.ConfigSingle = data.ConfigGroup[r - 1];
-        const DataExchangeFrame frame = PrepareDataExchange(ctx, data, m_lists, ConfigKindCode(r));
+        const DataExchangeFrame frame = PrepareDataExchange(m_data, m_lists, ConfigKindCode(r));
         if (!frame.ok())
             return frame.error;
         m_commands.setSentChecksum(LinkChecksum(frame.payload()));

@@ -25,9 +25,8 @@ QByteArray bareFrame(char code)
 
 } // namespace
 
-LinkCommands::LinkCommands(DataContext& data, SerialLink& link, const SelectorLists& lists,
-                           DecoderOperations& operations, QObject* parent)
-    : QObject(parent), m_data(data), m_link(link), m_lists(lists), m_operations(operations)
+LinkCommands::LinkCommands(DataContext& data, SerialLink& link, const SelectorLists& lists, QObject* parent)
+    : QObject(parent), m_data(data), m_link(link), m_lists(lists)
 {
     connect(&m_link, &SerialLink::frameReceived, this, &LinkCommands::InterpretCommand);
 }
@@ -110,7 +109,7 @@ void LinkCommands::answerData(const QByteArray& payload)
     // The data are stored only once the device has its answer.
     if (!m_link.TransmitData(QByteArray(1, char(0x86)) + digits.toHex().toUpper() + kEnd))
         return;
-    if (!InterpretHexData(ctx, m_data.data, m_lists, m_collect, m_operations, payload))
+    if (!InterpretHexData(m_data, m_lists, m_collect, payload))
         return; // reported by the decoder; nothing was received that could be used
     ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Data_Received")), ToStatus | ToBox | ToLog,
                     MessageIcon::Information);

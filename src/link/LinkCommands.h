@@ -8,7 +8,6 @@
 
 struct DataContext;
 struct SelectorLists;
-class DecoderOperations;
 class SerialLink;
 
 // Acts on every complete frame the link receives: answers the device's requests,
@@ -18,8 +17,7 @@ class LinkCommands : public QObject
     Q_OBJECT
     Q_DISABLE_COPY(LinkCommands)
 public:
-    LinkCommands(DataContext& data, SerialLink& link, const SelectorLists& lists,
-                 DecoderOperations& operations, QObject* parent = nullptr);
+    LinkCommands(DataContext& data, SerialLink& link, const SelectorLists& lists, QObject* parent = nullptr);
 
     // code: "80" ... "89" (any other is reported as unknown); frame: with start and end byte.
     void InterpretCommand(const QString& code, const QByteArray& frame);
@@ -49,7 +47,6 @@ private:
     DataContext& m_data;
     SerialLink& m_link;
     const SelectorLists& m_lists;
-    DecoderOperations& m_operations;
     ConfigCollection m_collect;
     qint32 m_sentChecksum = 0;
     QString m_pendingTransferKind;

@@ -76,7 +76,7 @@ TEST(BundledMessages, EveryKeyHasGermanAndEnglishText)
     for (const QString& command : commands)
         keys.insert("Menu_" + command + ".ToolTip");
 
-    const QRegularExpression lookup(QStringLiteral(R"re(\.get\(\s*QStringLiteral\(\s*"([^"]+)"\s*\))re"));
+    const QRegularExpression lookup(QStringLiteral(R"re(\.get\(\s*QStringLiteral\(\s*"([^"]+)"\s*\)\s*[,)])re"));
     int sources = 0;
     QDirIterator it(QStringLiteral(ZEL_SOURCE_DIR "/src"), {"*.cpp"}, QDir::Files,
                     QDirIterator::Subdirectories);

@@ -74,7 +74,7 @@ protected:
 
     QByteArray payloadOf(const QString& kind)
     {
-        const DataExchangeFrame built = PrepareDataExchange(f.app, f.data, f.lists, kind);
+        const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, kind);
         EXPECT_TRUE(built.ok()) << built.error.toStdString();
         EXPECT_EQ(built.frame.left(1), QByteArray("\x85"));
         EXPECT_EQ(built.frame.right(1), QByteArray("\x0D"));
@@ -223,8 +223,7 @@ TEST_F(TransferEncodingTest, FailuresEndTheBuildWithoutFrame)
     for (const Case& c : cases) {
         CodecFixture fixture;
         c.spoil(fixture);
-        const DataExchangeFrame built =
-            PrepareDataExchange(fixture.app, fixture.data, fixture.lists, QStringLiteral("20"));
+        const DataExchangeFrame built = PrepareDataExchange(fixture.ctx, fixture.lists, QStringLiteral("20"));
         EXPECT_FALSE(built.ok()) << c.what;
         EXPECT_TRUE(built.frame.isEmpty()) << c.what;
         EXPECT_FALSE(fixture.ui.busy) << c.what;
@@ -250,8 +249,7 @@ TEST_F(TransferEncodingTest, ConfigurationRecords)
 TEST_F(TransferEncodingTest, OtherKindsGiveTheBareFrame)
 {
     for (const char* kind : {"", "3", "39", "21", "85", "300"}) {
-        const DataExchangeFrame built =
-            PrepareDataExchange(f.app, f.data, f.lists, QString::fromLatin1(kind));
+        const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, QString::fromLatin1(kind));
         EXPECT_TRUE(built.ok()) << kind;
         EXPECT_EQ(built.frame, QByteArray("\x85\x0D")) << kind;
     }
@@ -285,7 +283,7 @@ TEST_F(TransferEncodingTest, DumpFileThatCannotBeWrittenFailsTheBuild)
 {
     f.settings.LogHexData = true;
     f.settings.DefaultHexFile = f.folder.file(QStringLiteral("missing/folder/ZEL308Tools.HEX"));
-    const DataExchangeFrame built = PrepareDataExchange(f.app, f.data, f.lists, QStringLiteral("20"));
+    const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, QStringLiteral("20"));
     EXPECT_FALSE(built.ok());
     EXPECT_TRUE(built.error.contains(QStringLiteral("ZEL308Tools.HEX")));
     EXPECT_FALSE(f.ui.busy);

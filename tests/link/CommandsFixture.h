@@ -2,44 +2,12 @@
 
 #include "ConfigTransfer.h"
 #include "DataContext.h"
-#include "DecoderOperations.h"
 #include "LinkChecksum.h"
 #include "LinkCommands.h"
 #include "LinkFixture.h"
 #include "SelectorLists.h"
 
 #include <functional>
-
-// Records what storing received data asked for; the file dialog answers as scripted.
-class RecordingOperations final : public DecoderOperations
-{
-public:
-    explicit RecordingOperations(ConfigurationData& data) : m_data(data) {}
-    void resetDataSet() override
-    {
-        ++resets;
-        m_data.Current = m_data.Reset;
-    }
-    void checkBlankNames() override { ++blankChecks; }
-    void writeConfigFile(QString& path, bool single, bool ask) override
-    {
-        writes.append({path, single, ask, single ? m_data.ConfigSingle.raw() : QByteArray()});
-    }
-
-    struct Write
-    {
-        QString path;
-        bool single;
-        bool ask;
-        QByteArray record;
-    };
-    QList<Write> writes;
-    int resets = 0;
-    int blankChecks = 0;
-
-private:
-    ConfigurationData& m_data;
-};
 
 // The link commands and the configuration transfer over the scripted port, with
 // a device stand-in that answers each complete frame the link sends.
@@ -84,8 +52,7 @@ protected:
     ConfigurationData data;
     DataContext dataCtx{*ctx, data};
     SelectorLists lists;
-    RecordingOperations operations{data};
-    LinkCommands commands{dataCtx, *link, lists, operations};
+    LinkCommands commands{dataCtx, *link, lists};
     ConfigTransfer transfer{dataCtx, *link, commands, lists};
     std::function<QByteArray(const QByteArray&)> device; // answer to a frame, or nothing
     QList<QByteArray> sent;

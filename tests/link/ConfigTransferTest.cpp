@@ -1,5 +1,7 @@
 #include "CommandsFixture.h"
 
+#include <QFile>
+
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -140,12 +142,11 @@ TEST_F(ConfigTransferTest, RequestForAllEightCollectsIntoTheChosenFile)
     EXPECT_TRUE(commands.collection().CollectingConfigs);
     EXPECT_EQ(commands.collection().CollectPath, path);
     EXPECT_EQ(data.Current.ConfigGroupFile.trimmedRight(), path);
-    for (int i = 0; i < 40 && operations.writes.isEmpty(); ++i)
+    for (int i = 0; i < 40 && !QFile::exists(path); ++i)
         runFor(25);
-    ASSERT_EQ(operations.writes.size(), 1);
-    EXPECT_EQ(operations.writes[0].path, path);
-    EXPECT_FALSE(operations.writes[0].single);
-    EXPECT_FALSE(operations.writes[0].ask);
+    // Written without a second dialog: the group file is the one chosen for the request.
+    EXPECT_EQ(TestFolder::read(path).size(), 8192);
+    EXPECT_EQ(ui.dialogs.size(), 1);
     EXPECT_EQ(data.ConfigGroup[7].trimmedRight(), QStringLiteral("Got"));
     EXPECT_FALSE(commands.collection().CollectingConfigs);
 }

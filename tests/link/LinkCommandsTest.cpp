@@ -2,46 +2,45 @@
 
 #include "StatusTexts.h"
 
+#include <QFile>
+
 using LinkCommandsTest = CommandsFixture;
 
 TEST_F(LinkCommandsTest, DataFrameIsAnsweredWithItsChecksumBeforeItIsStored)
 {
-    int writesWhenAnswered = -1;
+    const QString path = folder.file(QStringLiteral("record.CNS"));
+    ui.dialogAnswers = {path};
+    bool writtenWhenAnswered = true;
     port.onOutput = [&, previous = port.onOutput](const QByteArray& bytes) {
-        writesWhenAnswered = int(operations.writes.size());
+        writtenWhenAnswered = QFile::exists(path);
         previous(bytes);
     };
-    const QByteArray record = "\x85"
-                              "31" +
-                              QByteArray("Snapshot").toHex().toUpper() + "\r";
+    const QByteArray record = "\x85" "31" + QByteArray("Snapshot").toHex().toUpper() + "\r";
     interpret(record);
     ASSERT_EQ(sent.size(), 1);
     EXPECT_EQ(sent[0], checksumAnswer(record));
-    EXPECT_EQ(writesWhenAnswered, 0);
-    ASSERT_EQ(operations.writes.size(), 1);
-    EXPECT_TRUE(operations.writes[0].record.startsWith("Snapshot  "));
+    EXPECT_FALSE(writtenWhenAnswered);
+    const QByteArray written = TestFolder::read(path);
+    EXPECT_EQ(written.size(), 1024);
+    EXPECT_TRUE(written.startsWith("Snapshot  "));
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Data_Received")));
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_Data_Received"));
 }
 
 TEST_F(LinkCommandsTest, ChecksumAnswerDigits)
 {
-    interpret(QByteArray("\x85"
-                         "200201\r"));
+    interpret(QByteArray("\x85" "200201\r"));
     interpret(QByteArray("\x85\r"));
     ASSERT_GE(sent.size(), 2);
-    EXPECT_EQ(sent[0], QByteArray("\x86"
-                                  "3335\r"));
-    EXPECT_EQ(sent[1], QByteArray("\x86"
-                                  "30\r"));
+    EXPECT_EQ(sent[0], QByteArray("\x86" "3335\r"));
+    EXPECT_EQ(sent[1], QByteArray("\x86" "30\r"));
 }
 
 TEST_F(LinkCommandsTest, DataIsNotStoredWhenTheAnswerDidNotGoOut)
 {
     port.setPortOpen(false);
-    interpret(QByteArray("\x85"
-                         "31414243\r"));
-    EXPECT_TRUE(operations.writes.isEmpty());
+    interpret(QByteArray("\x85" "31414243\r"));
+    EXPECT_TRUE(ui.dialogs.isEmpty());
     EXPECT_FALSE(sink.has(QStringLiteral("Comm_Data_Received")));
     EXPECT_TRUE(boxWith(QStringLiteral("Comm_TransmitData_Err")));
 }
@@ -58,22 +57,19 @@ TEST_F(LinkCommandsTest, UndecodableDataIsNotReportedAsReceived)
 TEST_F(LinkCommandsTest, ChecksumAnswerIsComparedWithTheSentChecksum)
 {
     commands.setSentChecksum(35);
-    interpret(QByteArray("\x86"
-                         "3335\r"));
+    interpret(QByteArray("\x86" "3335\r"));
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Data_Sent")));
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_Data_Sent"));
     EXPECT_TRUE(ui.boxes.isEmpty());
 
-    interpret(QByteArray("\x86"
-                         "3336\r"));
+    interpret(QByteArray("\x86" "3336\r"));
     ASSERT_EQ(ui.boxes.size(), 1) << "shown even with ShowMsgBox off";
     EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_Checksum_Err"));
     EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Checksum_Err")));
 
     settings.ShowMsgBox = true;
-    interpret(QByteArray("\x86"
-                         "3335\r"));
+    interpret(QByteArray("\x86" "3335\r"));
     ASSERT_EQ(ui.boxes.size(), 2);
     EXPECT_EQ(ui.boxes[1].text, QStringLiteral("Comm_Data_Sent"));
 }
@@ -137,8 +133,8 @@ TEST_F(LinkCommandsTest, StatusTextsBothWays)
     EXPECT_EQ(quint8(sent[0].at(0)), 0x83);
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_VersionInfo_Sent"));
 
-    const QByteArray three =
-        "03" + QByteArray("One").toHex().toUpper() + "03" + QByteArray("Two").toHex().toUpper() + "00";
+    const QByteArray three = "03" + QByteArray("One").toHex().toUpper() + "03" + QByteArray("Two").toHex().toUpper() +
+                             "00";
     interpret("\x83" + three + "\r");
     EXPECT_EQ(data.StatusText[0].trimmedRight(), QStringLiteral("One"));
     EXPECT_EQ(data.StatusText[1].trimmedRight(), QStringLiteral("Two"));

@@ -2,7 +2,6 @@
 
 #include "ConfigTransfer.h"
 #include "DataContext.h"
-#include "DataOperations.h"
 #include "LinkChecksum.h"
 #include "LinkCommands.h"
 #include "SelectorLists.h"
@@ -47,7 +46,7 @@ protected:
 
     void sendDataSet()
     {
-        const DataExchangeFrame frame = PrepareDataExchange(*ctx, data, lists, QStringLiteral("20"));
+        const DataExchangeFrame frame = PrepareDataExchange(dataCtx, lists, QStringLiteral("20"));
         ASSERT_TRUE(frame.ok()) << frame.error.toStdString();
         commands.setSentChecksum(LinkChecksum(frame.payload()));
         if (link->TransmitData(frame.frame))
@@ -74,8 +73,7 @@ protected:
     ConfigurationData data;
     DataContext dataCtx{*ctx, data};
     SelectorLists lists;
-    DataOperations operations{dataCtx};
-    LinkCommands commands{dataCtx, *link, lists, operations};
+    LinkCommands commands{dataCtx, *link, lists};
     ConfigTransfer transfer{dataCtx, *link, commands, lists};
 };
 

@@ -18,7 +18,7 @@ public:
     static constexpr int Parts = 5;
     static constexpr int HalfLabelWidth = 3015;
 
-    NamesPage(AppSettings& settings, MessageTexts& messages);
+    explicit NamesPage(PageContext& context);
     ~NamesPage() override;
 
     // txtInput<part>(index), part 1..5, index from 0; null beyond the part's count.

@@ -1,6 +1,7 @@
 #include "StatusPage.h"
 
 #include "FramedPanel.h"
+#include "PageContext.h"
 #include "PageControls.h"
 
 #include <QLineEdit>
@@ -13,8 +14,8 @@ constexpr int StatusTextLength = 64;
 
 } // namespace
 
-StatusPage::StatusPage(AppSettings& settings, MessageTexts& messages)
-    : TabPage(settings, messages, QStringLiteral("frmTabStripData01"), QStringLiteral("status"),
+StatusPage::StatusPage(PageContext& context)
+    : TabPage(context, QStringLiteral("frmTabStripData01"), QStringLiteral("status"),
               QStringLiteral("TabStrip_Status_"))
 {
 }
@@ -26,9 +27,10 @@ void StatusPage::build(FramedPanel* fraTab)
     PageControls::place(m_fraStatus, 120, 120, 9000, 3240);
     for (int i = 0; i < Lines; ++i) {
         const int top = FirstRowTop + i * RowPitch;
-        m_txtLblStatus.append(
-            PageControls::labelBox(m_fraStatus, QStringLiteral("txtLblStatus%1").arg(i), 240, top, 2280, 315));
-        QLineEdit* box = PageControls::textBox(m_fraStatus, QStringLiteral("txtStatus%1").arg(i), 2640, top, 6120, 315);
+        m_txtLblStatus.append(PageControls::labelBox(m_fraStatus, QStringLiteral("txtLblStatus%1").arg(i),
+                                                     240, top, 2280, 315));
+        QLineEdit* box =
+            PageControls::textBox(m_fraStatus, QStringLiteral("txtStatus%1").arg(i), 2640, top, 6120, 315);
         box->setMaxLength(StatusTextLength);
         m_txtStatus.append(box);
     }

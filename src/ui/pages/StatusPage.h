@@ -14,7 +14,7 @@ class StatusPage : public TabPage
 public:
     static constexpr int Lines = 6;
 
-    StatusPage(AppSettings& settings, MessageTexts& messages);
+    explicit StatusPage(PageContext& context);
 
     // txtStatus(i) shows StatusText(i + 1).
     QLineEdit* txtStatus(int index) const { return m_txtStatus.value(index); }
