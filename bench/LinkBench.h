@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,13 +25,21 @@
 
 #include <memory>
 
+// Shows nothing; keeps the moment each status text was last shown.
 class SilentUserInterface final : public UserInterface
 {
 public:
+    QElapsedTimer clock;
+    QHash<QString, qint64> shownAtNs;
+
     void messageBox(MessageIcon, const QString&, const QString&) override {}
     bool askYesNo(MessageIcon, const QString&, const QString&) override { return false; }
     QString mainWindowCaption() const override { return {}; }
-    void setStatusLine(const QString&, const QString&) override {}
+    void setStatusLine(const QString&, const QString& text) override
+    {
+        if (clock.isValid())
+            shownAtNs.insert(text, clock.nsecsElapsed());
+    }
     void setBusy(bool) override {}
     void focusTabStrip() override {}
     QString saveFileDialog(const FileDialogRequest&) override { return {}; }
@@ -108,18 +117,19 @@ public:
 // A data frame of the default data set's length: start byte, 1956 digits, end byte.
 inline QByteArray DefaultSizedDataFrame()
 {
-    QByteArray frame = QByteArray("\x85" "200201");
+    QByteArray frame = QByteArray("\x85"
+                                  "200201");
     while (frame.size() < 1957)
         frame.append(frame.size() % 7 == 0 ? '4' : '1');
     return frame + "\r";
 }
 
-#define ZEL_BENCH_MAIN()                                                                                             \
-    int main(int argc, char** argv)                                                                                  \
-    {                                                                                                                \
-        QCoreApplication app(argc, argv);                                                                            \
-        benchmark::Initialize(&argc, argv);                                                                          \
-        benchmark::RunSpecifiedBenchmarks();                                                                         \
-        benchmark::Shutdown();                                                                                       \
-        return 0;                                                                                                    \
+#define ZEL_BENCH_MAIN()                                                                                     \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        QCoreApplication app(argc, argv);                                                                    \
+        benchmark::Initialize(&argc, argv);                                                                  \
+        benchmark::RunSpecifiedBenchmarks();                                                                 \
+        benchmark::Shutdown();                                                                               \
+        return 0;                                                                                            \
     }

@@ -75,7 +75,8 @@ QString ConfigTransfer::SendConfig(int index)
     ctx.ui.dataSetToPages();
 
     const QString caption = ctx.messages.get(QStringLiteral("TransmitData_Send"));
-    const QString waiting = FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
+    const QString waiting =
+        FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
     const int first = index == 0 ? 1 : index;
     const int last = index == 0 ? 8 : index;
     for (int r = first; r <= last; ++r) {
@@ -121,7 +122,8 @@ void ConfigTransfer::RequestConfig(int index)
     }
 
     const QString caption = ctx.messages.get(QStringLiteral("TransmitConfig_Request"));
-    const QString waiting = FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
+    const QString waiting =
+        FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
     const QByteArray frame = QByteArray(1, char(0x84)) + kind.toLatin1() + QByteArray(1, 0x0D);
     if (m_link.TransmitData(frame, caption))
         m_link.WaitForResponse(QStringLiteral("85"), waiting);

@@ -50,7 +50,8 @@ void LinkCommands::InterpretCommand(const QString& code, const QByteArray& frame
     } else if (code == QLatin1String("84")) {
         const QString kind = QString::fromLatin1(payload);
         // Only the data set and the configuration records can be asked for.
-        if (kind != TransferKinds::DataSet && kind != TransferKinds::AllRecords && !TransferKinds::recordNumber(kind)) {
+        if (kind != TransferKinds::DataSet && kind != TransferKinds::AllRecords &&
+            !TransferKinds::recordNumber(kind)) {
             fail(QStringLiteral("data request for unknown kind \"%1\" not answered").arg(kind));
             return;
         }
@@ -76,8 +77,9 @@ void LinkCommands::InterpretCommand(const QString& code, const QByteArray& frame
 void LinkCommands::fail(const QString& description)
 {
     AppContext& ctx = m_data.app;
-    ctx.log.WriteLog(QStringLiteral("  ") +
-                     FormatMessage(ctx.messages.get(QStringLiteral("Comm_InterpretCommand_Err")), description));
+    ctx.log.WriteLog(
+        QStringLiteral("  ") +
+        FormatMessage(ctx.messages.get(QStringLiteral("Comm_InterpretCommand_Err")), description));
     ctx.ui.setBusy(false);
 }
 
@@ -120,7 +122,8 @@ void LinkCommands::compareChecksum(const QByteArray& payload)
     if (answered == m_sentChecksum)
         ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Data_Sent")), ToStatus | ToBox | ToLog);
     else
-        ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Checksum_Err")), ToStatus | ToBoxAlways | ToLog);
+        ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Checksum_Err")),
+                        ToStatus | ToBoxAlways | ToLog);
 }
 
 void LinkCommands::storeVersion(const QByteArray& payload)

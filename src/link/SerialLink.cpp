@@ -37,9 +37,9 @@ int SerialLink::InitLink()
     const PortResult opened = m_port.setPortOpen(true);
     if (!opened.ok()) {
         m_lastError = opened.description;
-        m_ctx.log.WriteLog(QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
-                                                                opened.description,
-                                                                QString::number(m_port.CommPort())));
+        m_ctx.log.WriteLog(QStringLiteral("  ") +
+                           FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
+                                         opened.description, QString::number(m_port.CommPort())));
         return 13;
     }
     m_port.setPortOpen(false);
@@ -72,8 +72,9 @@ bool SerialLink::OpenPort()
     const PortResult r = m_port.setPortOpen(true);
     m_portIsOpen = m_port.PortOpen();
     if (!r.ok() || !m_portIsOpen) {
-        ReportError(m_ctx, QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
-                                                                r.description, QString::number(m_port.CommPort())));
+        ReportError(m_ctx, QStringLiteral("  ") +
+                               FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
+                                             r.description, QString::number(m_port.CommPort())));
         return false;
     }
     m_rx.clear();
@@ -90,8 +91,9 @@ bool SerialLink::ClosePort()
     const PortResult r = m_port.setPortOpen(false);
     m_portIsOpen = m_port.PortOpen();
     if (!r.ok() || m_portIsOpen) {
-        ReportError(m_ctx, QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_ClosePort_Err")),
-                                                                r.description, QString::number(m_port.CommPort())));
+        ReportError(m_ctx, QStringLiteral("  ") +
+                               FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_ClosePort_Err")),
+                                             r.description, QString::number(m_port.CommPort())));
         return false;
     }
     return true;
@@ -127,9 +129,10 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
         const PortResult r = m_port.Output(frame.mid(pos, chunk));
         if (!r.ok()) {
             HideTransferDialog();
-            ShowLinkMessage(m_ctx,
-                            FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), r.description),
-                            ToBoxAlways | ToStatus | ToLog);
+            ShowLinkMessage(
+                m_ctx,
+                FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), r.description),
+                ToBoxAlways | ToStatus | ToLog);
             m_ctx.ui.setBusy(false);
             return finish(false);
         }
@@ -181,9 +184,9 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
     case WaitEnd::TimedOut:
         m_rx.clear();
         ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Timeout_Short")), ToStatus | ToLog);
-        ShowLinkMessage(m_ctx,
-                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Timeout_Waiting_For_Answer")), code),
-                        ToBox);
+        ShowLinkMessage(
+            m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Timeout_Waiting_For_Answer")), code),
+            ToBox);
         break;
     case WaitEnd::Cancelled:
         m_rx.clear();
@@ -191,9 +194,9 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
         break;
     case WaitEnd::PortLost:
         m_rx.clear();
-        ShowLinkMessage(m_ctx,
-                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForResponse_Err")), m_lossText),
-                        ToLog);
+        ShowLinkMessage(
+            m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForResponse_Err")), m_lossText),
+            ToLog);
         break;
     }
     HideTransferDialog();
@@ -216,7 +219,8 @@ void SerialLink::WaitForData()
     m_waitBusy = true;
     m_timerComm.stop();
 
-    ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Receiving_Data")), ToStatus | ToLogUnindented);
+    ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Receiving_Data")),
+                    ToStatus | ToLogUnindented);
     ShowTransferDialog();
     m_cancelRequested = false;
 
@@ -239,7 +243,8 @@ void SerialLink::WaitForData()
         break;
     case WaitEnd::PortLost:
         m_rx.clear();
-        ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForData_Err")), m_lossText),
+        ShowLinkMessage(m_ctx,
+                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForData_Err")), m_lossText),
                         ToLog);
         break;
     }
@@ -377,7 +382,8 @@ void SerialLink::reportPortLoss()
     if (!m_lossUnreported)
         return;
     m_lossUnreported = false;
-    ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), m_lossText),
+    ShowLinkMessage(m_ctx,
+                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), m_lossText),
                     ToBoxAlways | ToStatus | ToLog);
     m_ctx.ui.setBusy(false);
 }

@@ -79,7 +79,8 @@ Q_SIGNALS:
     void woken();
 
 private:
-    enum class WaitEnd {
+    enum class WaitEnd
+    {
         Done,
         TimedOut,
         Cancelled,

@@ -37,18 +37,22 @@ TEST_F(ConfigTransferTest, OneRecordWithoutAFileProposesTheNumberedName)
 {
     EXPECT_TRUE(transfer.SendConfig(3).isEmpty());
     ASSERT_EQ(ui.dialogs.size(), 1);
-    EXPECT_EQ(ui.dialogs[0].path, QDir::toNativeSeparators(folder.path() + QStringLiteral("/ZEL308Tools 03.CNS")));
+    EXPECT_EQ(ui.dialogs[0].path,
+              QDir::toNativeSeparators(folder.path() + QStringLiteral("/ZEL308Tools 03.CNS")));
     EXPECT_TRUE(sent.isEmpty()) << "dialog cancelled";
 }
 
 TEST_F(ConfigTransferTest, DeviceRequestForRecordOneSendsThatRecord)
 {
-    interpret(QByteArray("\x84" "31\r"));
+    interpret(QByteArray("\x84"
+                         "31\r"));
     const QString path = recordFile(QStringLiteral("one.CNS"), "Row one");
     ui.dialogAnswers.append(path);
     ASSERT_TRUE(transfer.SendConfig(ConfigIndexFromCode(commands.PendingTransferKind())).isEmpty());
     ASSERT_EQ(sent.size(), 1);
-    const QByteArray expected = "\x85" "31" + (QByteArray("Row one") + QByteArray(1017, ' ')).toHex().toUpper() + "\r";
+    const QByteArray expected = "\x85"
+                                "31" +
+                                (QByteArray("Row one") + QByteArray(1017, ' ')).toHex().toUpper() + "\r";
     EXPECT_EQ(sent[0], expected);
     EXPECT_EQ(commands.SentChecksum(), LinkChecksum(expected.mid(1, expected.size() - 2)));
     EXPECT_EQ(data.Current.ConfigFile[0].trimmedRight(), path);
@@ -62,7 +66,8 @@ TEST_F(ConfigTransferTest, BlankRecordIsSentAsItsKindAlone)
     ui.dialogAnswers.append(recordFile(QStringLiteral("blank.CNS"), QByteArray()));
     transfer.SendConfig(2);
     ASSERT_EQ(sent.size(), 1);
-    EXPECT_EQ(sent[0], QByteArray("\x85" "32\r"));
+    EXPECT_EQ(sent[0], QByteArray("\x85"
+                                  "32\r"));
 }
 
 TEST_F(ConfigTransferTest, AllEightRecordsEachWithItsAnswerAndAPause)
@@ -122,14 +127,18 @@ TEST_F(ConfigTransferTest, RequestForAllEightCollectsIntoTheChosenFile)
     ui.dialogAnswers.append(path);
     int next = 1;
     device = [&](const QByteArray& frame) {
-        if (frame == QByteArray("\x84" "30\r") || quint8(frame.at(0)) == 0x86)
-            return next <= 8 ? "\x85" + QByteArray::number(30 + next++) + QByteArray("Got").toHex().toUpper() + "\r"
-                             : QByteArray();
+        if (frame == QByteArray("\x84"
+                                "30\r") ||
+            quint8(frame.at(0)) == 0x86)
+            return next <= 8
+                       ? "\x85" + QByteArray::number(30 + next++) + QByteArray("Got").toHex().toUpper() + "\r"
+                       : QByteArray();
         return QByteArray();
     };
     transfer.RequestConfig(0);
     ASSERT_GE(sent.size(), 1);
-    EXPECT_EQ(sent[0], QByteArray("\x84" "30\r"));
+    EXPECT_EQ(sent[0], QByteArray("\x84"
+                                  "30\r"));
     EXPECT_TRUE(commands.collection().CollectingConfigs);
     EXPECT_EQ(commands.collection().CollectPath, path);
     EXPECT_EQ(data.Current.ConfigGroupFile.trimmedRight(), path);
@@ -144,10 +153,14 @@ TEST_F(ConfigTransferTest, RequestForAllEightCollectsIntoTheChosenFile)
 
 TEST_F(ConfigTransferTest, RequestForOneRecordAsksForItAndWaitsForData)
 {
-    device = [](const QByteArray&) { return QByteArray("\x85" "35\r"); };
+    device = [](const QByteArray&) {
+        return QByteArray("\x85"
+                          "35\r");
+    };
     transfer.RequestConfig(5);
     ASSERT_EQ(sent.size(), 1);
-    EXPECT_EQ(sent[0], QByteArray("\x84" "35\r"));
+    EXPECT_EQ(sent[0], QByteArray("\x84"
+                                  "35\r"));
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Waiting_For_Answer")));
     EXPECT_EQ(ui.transferCaptions.first(), QStringLiteral("TransmitConfig_Request"));
     EXPECT_FALSE(sink.has(QStringLiteral("Comm_Timeout")));

@@ -98,7 +98,8 @@ TEST_F(SimulatorCommandsTest, WrongChecksumIsShownInABox)
 TEST_F(SimulatorCommandsTest, DataSetRequestedIsAnsweredAndStored)
 {
     startDevice();
-    ASSERT_TRUE(link->TransmitData("\x84" "20\r"));
+    ASSERT_TRUE(link->TransmitData("\x84"
+                                   "20\r"));
     ASSERT_TRUE(link->WaitForResponse(QStringLiteral("85")));
     EXPECT_TRUE(logged(QStringLiteral("Comm_Data_Received")));
     EXPECT_EQ(data.Current.InputName[0][0].trimmedRight(), QStringLiteral("IN1-1"));
@@ -109,7 +110,8 @@ TEST_F(SimulatorCommandsTest, DataSetRequestedIsAnsweredAndStored)
 TEST_F(SimulatorCommandsTest, OneRecordSentAndOneRequested)
 {
     startDevice();
-    ui.dialogAnswers.append(folder.write(QStringLiteral("row.CNS"), QByteArray("Row four") + QByteArray(1016, ' ')));
+    ui.dialogAnswers.append(
+        folder.write(QStringLiteral("row.CNS"), QByteArray("Row four") + QByteArray(1016, ' ')));
     EXPECT_TRUE(transfer.SendConfig(4).isEmpty());
     EXPECT_TRUE(logged(QStringLiteral("Comm_Data_Sent")));
     EXPECT_TRUE(sim.logged(QStringLiteral("record 4 stored"), 1000));
@@ -186,7 +188,8 @@ TEST_F(SimulatorCommandsTest, RequestsStartedByTheDevice)
     EXPECT_TRUE(sim.logged(QStringLiteral("data set stored"), 2000));
     EXPECT_TRUE(logged(QStringLiteral("Comm_Data_Sent")));
 
-    ui.dialogAnswers.append(folder.write(QStringLiteral("r7.CNS"), QByteArray("Seven") + QByteArray(1019, ' ')));
+    ui.dialogAnswers.append(
+        folder.write(QStringLiteral("r7.CNS"), QByteArray("Seven") + QByteArray(1019, ' ')));
     sim.command(QStringLiteral("84 37"));
     EXPECT_TRUE(sim.logged(QStringLiteral("record 7 stored"), 2000));
 
