@@ -1,6 +1,8 @@
 #include "NamesPage.h"
 
 #include "AppSettings.h"
+#include "DataSet.h"
+#include "TrimRight.h"
 #include "FramedPanel.h"
 #include "PageContext.h"
 #include "NameKeyValidator.h"
@@ -97,4 +99,35 @@ QLineEdit* NamesPage::txtInput(int part, int index) const
     if (index < 0 || index >= grid.count())
         return nullptr;
     return static_cast<QLineEdit*>(grid.controls().value(index));
+}
+
+void NamesPage::toDataSet(ConfigurationData& data)
+{
+    for (int part = 1; part <= Parts; ++part) {
+        const PartGrid& grid = *m_parts.at(part - 1);
+        for (int i = 0; i < grid.count() && i < DataSet::SlotsPerPart; ++i)
+            data.Current.InputName[part - 1][i].set(TrimRight(txtInput(part, i)->text()));
+    }
+}
+
+bool NamesPage::fromDataSet(const ConfigurationData& data)
+{
+    for (int part = 1; part <= Parts; ++part) {
+        const PartGrid& grid = *m_parts.at(part - 1);
+        for (int i = 0; i < grid.count() && i < DataSet::SlotsPerPart; ++i)
+            txtInput(part, i)->setText(data.Current.InputName[part - 1][i].trimmedRight());
+    }
+    return true;
+}
+
+QString NamesPage::nameText(int part, int index) const
+{
+    const QLineEdit* box = txtInput(part, index);
+    return box ? box->text() : QString();
+}
+
+QString NamesPage::toolTip(int part, int index) const
+{
+    const QLineEdit* box = txtInput(part, index);
+    return box ? box->toolTip() : QString();
 }

@@ -1,8 +1,10 @@
 #include "StatusPage.h"
 
+#include "DataSet.h"
 #include "FramedPanel.h"
 #include "PageContext.h"
 #include "PageControls.h"
+#include "TrimRight.h"
 
 #include <QLineEdit>
 
@@ -48,4 +50,17 @@ void StatusPage::loadPageTexts()
         m_txtStatus[i - 1]->setToolTip(toolTip);
         m_txtLblStatus[i - 1]->setToolTip(toolTip);
     }
+}
+
+void StatusPage::toDataSet(ConfigurationData& data)
+{
+    for (int i = 0; i < Lines; ++i)
+        data.StatusText[i].set(TrimRight(m_txtStatus[i]->text()));
+}
+
+bool StatusPage::fromDataSet(const ConfigurationData& data)
+{
+    for (int i = 0; i < Lines; ++i)
+        m_txtStatus[i]->setText(data.StatusText[i].trimmedRight());
+    return true;
 }

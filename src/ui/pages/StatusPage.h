@@ -21,6 +21,9 @@ public:
     QLineEdit* txtLblStatus(int index) const { return m_txtLblStatus.value(index); }
     FramedPanel* fraStatus() const { return m_fraStatus; }
 
+    void toDataSet(ConfigurationData& data) override;
+    bool fromDataSet(const ConfigurationData& data) override;
+
 protected:
     void build(FramedPanel* fraTab) override;
     void loadPageTexts() override;
