@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer in a build folder of its own (only the target and the
 # libraries it needs) and runs it for a bounded time.
 #   scripts/fuzz-smoke.sh [seconds=20] [build folder=build-fuzz]
-# Extra libFuzzer options go in FUZZ_FLAGS (e.g. FUZZ_FLAGS="-jobs=2").
+# A crashing input is kept as $build/crash-*. Extra libFuzzer options go in FUZZ_FLAGS (e.g. FUZZ_FLAGS="-jobs=2").
 # Exits 77 (skipped) when clang++ is not installed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,5 +24,5 @@ cmake --build "$build" --target fuzz_codec -j2
 corpus="$build/corpus-codec"
 mkdir -p "$corpus"
 # shellcheck disable=SC2086
-"$build/bin/fuzz_codec" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+"$build/bin/fuzz_codec" -max_total_time="$seconds" -timeout=10 -artifact_prefix="$build/" -rss_limit_mb=2048 -print_final_stats=1 \
   ${FUZZ_FLAGS:-} "$corpus"

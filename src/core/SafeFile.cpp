@@ -45,7 +45,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    // commit() does not notice a buffered write that failed (a full disk), so the
+    // buffer is flushed and checked first; otherwise a cut-short file would replace the target.
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
     if (ok)
         ok = file.commit();
     if (!ok) {

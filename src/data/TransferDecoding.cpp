@@ -1,12 +1,14 @@
 #include "TransferDecoding.h"
 
-#include "AppContext.h"
 #include "AppLog.h"
 #include "AppSettings.h"
+#include "BlankNames.h"
 #include "ChannelNumbers.h"
 #include "ConfigCollection.h"
+#include "ConfigFiles.h"
+#include "DataContext.h"
+#include "DataReset.h"
 #include "DataSet.h"
-#include "DecoderOperations.h"
 #include "Helpers.h"
 #include "MessageTexts.h"
 #include "PayloadReader.h"
@@ -192,32 +194,35 @@ QString payloadText(const QByteArray& payload, int length)
     return HexToText(QString::fromLatin1(payload.mid(2, 2 * qsizetype(length))));
 }
 
-QString receiveDataSet(AppContext& ctx, ConfigurationData& data, const SelectorLists& lists,
-                       DecoderOperations& operations, const QByteArray& payload, const DataSet& onEntry)
+QString receiveDataSet(DataContext& ctx, const SelectorLists& lists, const QByteArray& payload,
+                       const DataSet& onEntry)
 {
-    const TransferLayout layout = TransferLayout::fromSettings(ctx.settings);
+    const TransferLayout layout = TransferLayout::fromSettings(ctx.app.settings);
     const QString problem = layout.problem();
     if (!problem.isEmpty())
         return problem;
-    operations.resetDataSet();
-    const QString error = DecodeDataSetPayload(payload, layout, lists, data.Current);
+    ResetDataSet(ctx, false, false);
+    const QString error = DecodeDataSetPayload(payload, layout, lists, ctx.data.Current);
     if (!error.isEmpty())
         return error;
     // The reset must not change the configuration file paths.
-    restoreConfigPaths(data.Current, onEntry);
-    ctx.ui.dataSetToPages();
-    if (ctx.settings.InitDone) {
-        ctx.ui.pagesToDataSet();
-        operations.checkBlankNames();
-        ctx.ui.dataSetToPages();
+    restoreConfigPaths(ctx.data.Current, onEntry);
+    UserInterface& ui = ctx.app.ui;
+    ui.dataSetToPages();
+    if (ctx.app.settings.InitDone) {
+        ui.pagesToDataSet();
+        CheckBlankNames(ctx);
+        ui.dataSetToPages();
     }
     return {};
 }
 
-QString receiveRecord(AppContext& ctx, ConfigurationData& data, ConfigCollection& collect,
-                      DecoderOperations& operations, const QByteArray& payload, int recordNumber)
+// WriteConfigFile reports its own failures; a cancelled dialog writes nothing.
+QString receiveRecord(DataContext& ctx, ConfigCollection& collect, const QByteArray& payload,
+                      int recordNumber)
 {
-    ctx.ui.pagesToDataSet();
+    ConfigurationData& data = ctx.data;
+    ctx.app.ui.pagesToDataSet();
     const QString text = payloadText(payload, RecordLength);
     if (collect.CollectingConfigs) {
         // Records are placed in the order they arrive; the kind's digit is not used.
@@ -226,31 +231,31 @@ QString receiveRecord(AppContext& ctx, ConfigurationData& data, ConfigCollection
         data.ConfigGroup[collect.CollectCount++].set(text);
         if (collect.CollectCount == 8) {
             QString path = collect.CollectPath;
-            operations.writeConfigFile(path, false, false);
+            WriteConfigFile(ctx, path, false, false);
             collect = ConfigCollection{};
         }
     } else {
         data.ConfigSingle.set(text);
         FixedText<255>& file = data.Current.ConfigFile[recordNumber - 1];
         QString path = pathOf(file);
-        operations.writeConfigFile(path, true, true);
+        WriteConfigFile(ctx, path, true, true);
         file.set(path);
     }
-    ctx.ui.dataSetToPages();
+    ctx.app.ui.dataSetToPages();
     return {};
 }
 
-void receiveAllRecords(AppContext& ctx, ConfigurationData& data, DecoderOperations& operations,
-                       const QByteArray& payload)
+void receiveAllRecords(DataContext& ctx, const QByteArray& payload)
 {
+    ConfigurationData& data = ctx.data;
     const QString text = payloadText(payload, 8 * RecordLength);
     for (int r = 0; r < 8; ++r)
         data.ConfigGroup[r].set(text.mid(qsizetype(r) * RecordLength, RecordLength));
-    ctx.ui.pagesToDataSet();
+    ctx.app.ui.pagesToDataSet();
     QString path = pathOf(data.Current.ConfigGroupFile);
-    operations.writeConfigFile(path, false, true);
+    WriteConfigFile(ctx, path, false, true);
     data.Current.ConfigGroupFile.set(path);
-    ctx.ui.dataSetToPages();
+    ctx.app.ui.dataSetToPages();
 }
 
 } // namespace
@@ -262,27 +267,27 @@ QString DecodeDataSetPayload(const QByteArray& payload, const TransferLayout& la
     return readDataSet(reader, layout, lists, target) ? QString() : reader.error();
 }
 
-bool InterpretHexData(AppContext& ctx, ConfigurationData& data, const SelectorLists& lists,
-                      ConfigCollection& collect, DecoderOperations& operations, const QByteArray& payload)
+bool InterpretHexData(DataContext& ctx, const SelectorLists& lists, ConfigCollection& collect,
+                      const QByteArray& payload)
 {
-    ctx.ui.setBusy(true);
-    const DataSet onEntry = data.Current;
+    ctx.app.ui.setBusy(true);
+    const DataSet onEntry = ctx.data.Current;
     const QString kind = QString::fromLatin1(payload.left(2));
 
     QString error;
     if (kind == TransferKinds::DataSet)
-        error = receiveDataSet(ctx, data, lists, operations, payload, onEntry);
+        error = receiveDataSet(ctx, lists, payload, onEntry);
     else if (const int n = TransferKinds::recordNumber(kind))
-        error = receiveRecord(ctx, data, collect, operations, payload, n);
+        error = receiveRecord(ctx, collect, payload, n);
     else if (kind == TransferKinds::AllRecords)
-        receiveAllRecords(ctx, data, operations, payload);
+        receiveAllRecords(ctx, payload);
     if (error.isEmpty())
         return true;
 
     // A bad frame from the device must not cost the user the configuration file paths.
-    restoreConfigPaths(data.Current, onEntry);
-    ctx.log.WriteLog(QStringLiteral("  ") +
-                     FormatMessage(ctx.messages.get(QStringLiteral("Interpret_HexData_Err")), error));
-    ctx.ui.setBusy(false);
+    restoreConfigPaths(ctx.data.Current, onEntry);
+    ctx.app.log.WriteLog(QStringLiteral("  ") +
+                         FormatMessage(ctx.app.messages.get(QStringLiteral("Interpret_HexData_Err")), error));
+    ctx.app.ui.setBusy(false);
     return false;
 }

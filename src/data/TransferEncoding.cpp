@@ -4,6 +4,7 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "ChannelNumbers.h"
+#include "DataContext.h"
 #include "DataSet.h"
 #include "Helpers.h"
 #include "MessageTexts.h"
@@ -41,8 +42,12 @@ public:
 
     // The item code of the entry at a stored list position: reduced modulo the
     // group's base into a 16-bit field, or unreduced into one byte when base is 0.
+    // Position -1 (nothing chosen, as an empty list leaves it) sends 0, so a data
+    // set whose device lacks a list can still be sent.
     void itemCode(const EntryList& list, int position, int base, const QString& field)
     {
+        if (position == -1)
+            return base == 0 ? byte(0, field) : word(0);
         if (position < 0 || position >= list.size())
             return fail(QStringLiteral("%1: list position %2 does not exist").arg(field).arg(position));
         const int code = list.at(position).itemData;
@@ -181,9 +186,11 @@ QByteArray EncodeDataSetPayload(const DataSet& data, const TransferLayout& layou
     return error.isEmpty() ? w.payload() : QByteArray();
 }
 
-DataExchangeFrame PrepareDataExchange(AppContext& ctx, const ConfigurationData& data,
-                                      const SelectorLists& lists, const QString& kind)
+DataExchangeFrame PrepareDataExchange(DataContext& dataContext, const SelectorLists& lists,
+                                      const QString& kind)
 {
+    AppContext& ctx = dataContext.app;
+    const ConfigurationData& data = dataContext.data;
     ctx.ui.setBusy(true);
     const QString preparing = ctx.messages.get(QStringLiteral("Preparing_DataExchange"));
     ShowStatus(ctx.ui, preparing);

@@ -4,8 +4,7 @@
 
 #include <QString>
 
-struct AppContext;
-struct ConfigurationData;
+struct DataContext;
 struct DataSet;
 struct SelectorLists;
 struct TransferLayout;
@@ -18,8 +17,7 @@ struct TransferLayout;
 // selector does not have, a one-byte field outside 0..255, a channel definition
 // that does not start with an integer, the dump file not written) comes back in
 // the result for the caller to report.
-DataExchangeFrame PrepareDataExchange(AppContext& ctx, const ConfigurationData& data,
-                                      const SelectorLists& lists, const QString& kind);
+DataExchangeFrame PrepareDataExchange(DataContext& ctx, const SelectorLists& lists, const QString& kind);
 
 // The kind "20" payload of a data set alone (no messages, no dump file). Empty,
 // with `error` set, when it cannot be built.

@@ -107,21 +107,20 @@ int ReadCommSettings(SerialControl& port, const QString& file, LinkSettings& lin
 
 int WriteCommSettings(SerialControl& port, const QString& file, const LinkSettings& link, QString* error)
 {
-    return runSteps(
-        {
-            [&] { return written(file, "Port", QString::number(port.CommPort())); },
-            [&] { return written(file, "Settings", port.Settings().toUpper()); },
-            [&] { return written(file, "InBufferSize", QString::number(port.InBufferSize())); },
-            [&] { return written(file, "OutBufferSize", QString::number(port.OutBufferSize())); },
-            [&] { return written(file, "DTREnable", yesNo(port.DTREnable())); },
-            [&] { return written(file, "RTSEnable", yesNo(port.RTSEnable())); },
-            [&] { return written(file, "HandShaking", QString::number(port.Handshaking())); },
-            [&] { return port.applyFixedProperties(); },
-            [&] { return written(file, "TimeOut", QString::number(link.TimeOut)); },
-            [&] { return written(file, "ShowCancelDialog", yesNo(link.ShowCancelDialog)); },
-            [&] { return written(file, "TimerInterval", QString::number(link.TimerInterval)); },
-        },
-        error);
+    return runSteps({
+                        [&] { return written(file, "Port", QString::number(port.CommPort())); },
+                        [&] { return written(file, "Settings", port.Settings().toUpper()); },
+                        [&] { return written(file, "InBufferSize", QString::number(port.InBufferSize())); },
+                        [&] { return written(file, "OutBufferSize", QString::number(port.OutBufferSize())); },
+                        [&] { return written(file, "DTREnable", yesNo(port.DTREnable())); },
+                        [&] { return written(file, "RTSEnable", yesNo(port.RTSEnable())); },
+                        [&] { return written(file, "HandShaking", QString::number(port.Handshaking())); },
+                        [&] { return port.applyFixedProperties(); },
+                        [&] { return written(file, "TimeOut", QString::number(link.TimeOut)); },
+                        [&] { return written(file, "ShowCancelDialog", yesNo(link.ShowCancelDialog)); },
+                        [&] { return written(file, "TimerInterval", QString::number(link.TimerInterval)); },
+                    },
+                    error);
 }
 
 int ReadDebugLevel(const QString& file)

@@ -10,7 +10,8 @@ struct LinkSettings;
 // buffer, 4 send buffer, 5 DTR, 6 RTS, 7 handshaking, 8 fixed properties,
 // 9 time-out, 10 transfer dialog flag, 11 timer interval. The port is closed first.
 // `error` receives the driver's or the parser's reason.
-int ReadCommSettings(SerialControl& port, const QString& settingsFile, LinkSettings& link, QString* error = nullptr);
+int ReadCommSettings(SerialControl& port, const QString& settingsFile, LinkSettings& link,
+                     QString* error = nullptr);
 
 // Stores the port's current properties and the link values in the same order
 // and with the same sub-step numbers; 0 on success.

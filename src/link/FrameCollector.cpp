@@ -14,7 +14,8 @@ void FrameCollector::collect(const QByteArray& bytes)
         if (frameComplete()) {
             m_waiting.append(bytes.mid(i));
             if (m_waiting.size() > MaxFrameBytes) {
-                m_notes << QStringLiteral("  Link: %1 bytes behind an unread frame dropped").arg(m_waiting.size());
+                m_notes << QStringLiteral("  Link: %1 bytes behind an unread frame dropped")
+                               .arg(m_waiting.size());
                 m_waiting.clear();
             }
             return;

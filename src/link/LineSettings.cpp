@@ -11,8 +11,9 @@ std::optional<LineSettings> LineSettings::parse(const QString& text, QString* er
     };
     const QStringList items = text.toUpper().split(QLatin1Char(','));
     if (items.size() != 4)
-        return fail(QStringLiteral("Invalid line parameters \"%1\": four items baud,parity,data,stop expected")
-                        .arg(text));
+        return fail(
+            QStringLiteral("Invalid line parameters \"%1\": four items baud,parity,data,stop expected")
+                .arg(text));
 
     LineSettings s;
     bool ok = false;

@@ -11,7 +11,8 @@ void ShowLinkMessage(AppContext& ctx, const QString& text, unsigned channels, Me
         ctx.log.WriteLog(indented);
     if (channels & ToLogUnindented)
         ctx.log.WriteLog(text);
-    const bool box = (channels & ToBoxAlways) || ((channels & (ToBox | ToBoxOrStatus)) && ctx.settings.ShowMsgBox);
+    const bool box =
+        (channels & ToBoxAlways) || ((channels & (ToBox | ToBoxOrStatus)) && ctx.settings.ShowMsgBox);
     if ((channels & ToStatus) || ((channels & ToBoxOrStatus) && !box))
         ShowStatus(ctx.ui, indented);
     if (box)

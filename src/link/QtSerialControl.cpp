@@ -31,12 +31,14 @@ QSerialPort::Parity parityOf(char letter)
 
 QSerialPort::StopBits stopBitsOf(int timesTwo)
 {
-    return timesTwo == 4 ? QSerialPort::TwoStop : timesTwo == 3 ? QSerialPort::OneAndHalfStop : QSerialPort::OneStop;
+    return timesTwo == 4   ? QSerialPort::TwoStop
+           : timesTwo == 3 ? QSerialPort::OneAndHalfStop
+                           : QSerialPort::OneStop;
 }
 
 QSerialPort::FlowControl flowOf(int handshaking)
 {
-    return handshaking == 1 ? QSerialPort::SoftwareControl
+    return handshaking == 1   ? QSerialPort::SoftwareControl
            : handshaking == 2 ? QSerialPort::HardwareControl
                               : QSerialPort::NoFlowControl;
 }
@@ -176,7 +178,8 @@ void QtSerialControl::applyModemLines()
     const bool dtr = m_port.setDataTerminalReady(DTREnable());
     const bool rts = Handshaking() == 2 || m_port.setRequestToSend(RTSEnable());
     if (!dtr || !rts)
-        Q_EMIT notice(QStringLiteral("%1 carries no DTR/RTS lines (%2)").arg(m_port.portName(), m_port.errorString()));
+        Q_EMIT notice(
+            QStringLiteral("%1 carries no DTR/RTS lines (%2)").arg(m_port.portName(), m_port.errorString()));
 }
 
 void QtSerialControl::onError(QSerialPort::SerialPortError error)

@@ -41,7 +41,8 @@ PortResult SerialControl::setSettings(const QString& text)
 PortResult SerialControl::setInBufferSize(int bytes)
 {
     if (PortOpen())
-        return PortResult::failure(QStringLiteral("The receive buffer size cannot change while the port is open"));
+        return PortResult::failure(
+            QStringLiteral("The receive buffer size cannot change while the port is open"));
     if (bytes < 1 || bytes > 32767)
         return refused(QStringLiteral("receive buffer size"), bytes);
     m_inBufferSize = bytes;
@@ -51,7 +52,8 @@ PortResult SerialControl::setInBufferSize(int bytes)
 PortResult SerialControl::setOutBufferSize(int bytes)
 {
     if (PortOpen())
-        return PortResult::failure(QStringLiteral("The send buffer size cannot change while the port is open"));
+        return PortResult::failure(
+            QStringLiteral("The send buffer size cannot change while the port is open"));
     if (bytes < 0 || bytes > 32767)
         return refused(QStringLiteral("send buffer size"), bytes);
     m_outBufferSize = bytes;

@@ -8,7 +8,8 @@
 
 // Error numbers of a port operation. The settings dialog tells a missing port
 // from a busy one by these two numbers; anything else carries the driver's text.
-enum PortError : int {
+enum PortError : int
+{
     PortOk = 0,
     PortDriverError = 1,
     PortNotFound = 8002,
@@ -24,7 +25,8 @@ struct PortResult
     static PortResult failure(QString text, int error = PortDriverError) { return {error, std::move(text)}; }
 };
 
-enum class InputMode {
+enum class InputMode
+{
     Text,
     Binary,
 };

@@ -40,9 +40,9 @@ int SerialLink::InitLink()
     const PortResult opened = m_port.setPortOpen(true);
     if (!opened.ok()) {
         m_lastError = opened.description;
-        m_ctx.log.WriteLog(QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
-                                                                opened.description,
-                                                                QString::number(m_port.CommPort())));
+        m_ctx.log.WriteLog(QStringLiteral("  ") +
+                           FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
+                                         opened.description, QString::number(m_port.CommPort())));
         return 13;
     }
     m_port.setPortOpen(false);
@@ -75,8 +75,9 @@ bool SerialLink::OpenPort()
     const PortResult r = m_port.setPortOpen(true);
     m_portIsOpen = m_port.PortOpen();
     if (!r.ok() || !m_portIsOpen) {
-        ReportError(m_ctx, QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
-                                                                r.description, QString::number(m_port.CommPort())));
+        ReportError(m_ctx, QStringLiteral("  ") +
+                               FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_OpenPort_Err")),
+                                             r.description, QString::number(m_port.CommPort())));
         return false;
     }
     m_rx.clear();
@@ -93,8 +94,9 @@ bool SerialLink::ClosePort()
     const PortResult r = m_port.setPortOpen(false);
     m_portIsOpen = m_port.PortOpen();
     if (!r.ok() || m_portIsOpen) {
-        ReportError(m_ctx, QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_ClosePort_Err")),
-                                                                r.description, QString::number(m_port.CommPort())));
+        ReportError(m_ctx, QStringLiteral("  ") +
+                               FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_ClosePort_Err")),
+                                             r.description, QString::number(m_port.CommPort())));
         return false;
     }
     return true;
@@ -102,6 +104,9 @@ bool SerialLink::ClosePort()
 
 bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
 {
+    // An answer to an earlier frame must never be taken for the answer to this one.
+    DeliverPendingFrames();
+
     ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Info")), ToStatus | ToLog);
     if (!caption.isEmpty())
         m_pendingCaption = caption;
@@ -131,9 +136,10 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
         const PortResult r = m_port.Output(frame.mid(pos, chunk));
         if (!r.ok()) {
             HideTransferDialog();
-            ShowLinkMessage(m_ctx,
-                            FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), r.description),
-                            ToBoxAlways | ToStatus | ToLog);
+            ShowLinkMessage(
+                m_ctx,
+                FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), r.description),
+                ToBoxAlways | ToStatus | ToLog);
             m_ctx.ui.setBusy(false);
             return finish(false);
         }
@@ -185,9 +191,9 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
     case WaitEnd::TimedOut:
         m_rx.clear();
         ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Timeout_Short")), ToStatus | ToLog);
-        ShowLinkMessage(m_ctx,
-                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Timeout_Waiting_For_Answer")), code),
-                        ToBox);
+        ShowLinkMessage(
+            m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Timeout_Waiting_For_Answer")), code),
+            ToBox);
         break;
     case WaitEnd::Cancelled:
         m_rx.clear();
@@ -195,9 +201,9 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
         break;
     case WaitEnd::PortLost:
         m_rx.clear();
-        ShowLinkMessage(m_ctx,
-                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForResponse_Err")), m_lossText),
-                        ToLog);
+        ShowLinkMessage(
+            m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForResponse_Err")), m_lossText),
+            ToLog);
         break;
     }
     HideTransferDialog();
@@ -220,7 +226,8 @@ void SerialLink::WaitForData()
     m_waitBusy = true;
     m_timerComm.stop();
 
-    ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Receiving_Data")), ToStatus | ToLogUnindented);
+    ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Receiving_Data")),
+                    ToStatus | ToLogUnindented);
     ShowTransferDialog();
     m_cancelRequested = false;
 
@@ -243,7 +250,8 @@ void SerialLink::WaitForData()
         break;
     case WaitEnd::PortLost:
         m_rx.clear();
-        ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForData_Err")), m_lossText),
+        ShowLinkMessage(m_ctx,
+                        FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_WaitForData_Err")), m_lossText),
                         ToLog);
         break;
     }
@@ -254,6 +262,12 @@ void SerialLink::WaitForData()
     // A second frame that came right behind the first is handed over on the next tick.
     if (m_rx.hasFrame())
         m_timerComm.start(std::max(0, m_settings.TimerInterval));
+}
+
+void SerialLink::DeliverPendingFrames()
+{
+    while (m_rx.frameComplete() && !m_waitBusy && !m_waitingForResponse && m_transmitting == 0)
+        WaitForData();
 }
 
 void SerialLink::ShowTransferDialog()
@@ -375,7 +389,8 @@ void SerialLink::reportPortLoss()
     if (!m_lossUnreported)
         return;
     m_lossUnreported = false;
-    ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), m_lossText),
+    ShowLinkMessage(m_ctx,
+                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), m_lossText),
                     ToBoxAlways | ToStatus | ToLog);
     m_ctx.ui.setBusy(false);
 }

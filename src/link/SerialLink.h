@@ -40,6 +40,9 @@ public:
     bool WaitForResponse(const QString& code, const QString& caption = {});
     // The receive timer's tick: completes the frame being received and hands it over.
     void WaitForData();
+    // Hands complete frames over now instead of on the next tick (not inside a
+    // wait or a transmission).
+    void DeliverPendingFrames();
 
     void ShowTransferDialog();
     void HideTransferDialog();
@@ -78,7 +81,8 @@ Q_SIGNALS:
     void woken();
 
 private:
-    enum class WaitEnd {
+    enum class WaitEnd
+    {
         Done,
         TimedOut,
         Cancelled,

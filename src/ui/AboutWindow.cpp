@@ -8,9 +8,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextEdit>
 
 namespace {
 
@@ -34,19 +34,20 @@ QLabel* overlayLabel(QWidget* parent, const QString& name, const QString& text, 
 
 AboutWindow::AboutWindow(ProgramInfo info, bool isSplash, QWidget* mainWindow)
     : QDialog(isSplash ? nullptr : mainWindow), m_info(std::move(info)), m_isSplash(isSplash),
-      m_modelIndex(ModelPictures::modelIndex(m_info.deviceModel)), m_openUrl([](const QUrl& url) {
-          QDesktopServices::openUrl(url);
-      }),
-      m_picLogo(new QLabel(this)), m_lblInfo1(nullptr), m_lblInfo2(nullptr),
-      m_lblInternet1(new QLabel(m_info.webAddress, this)), m_txtInfo(new QTextEdit(this)),
-      m_cmdOk(new QPushButton(QStringLiteral("&Ok"), this))
+      m_modelIndex(ModelPictures::modelIndex(m_info.deviceModel)),
+      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), m_picLogo(new QLabel(this)),
+      m_lblInfo1(nullptr), m_lblInfo2(nullptr), m_lblInternet1(new QLabel(m_info.webAddress, this)),
+      m_txtInfo(new QTextEdit(this)), m_cmdOk(new QPushButton(QStringLiteral("&Ok"), this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     m_picLogo->setObjectName(QStringLiteral("picLogo"));
     m_picLogo->setAlignment(Qt::AlignCenter);
-    m_picLogo->setPixmap(ModelPictures::logo(m_modelIndex, Twips::toPixels(LogoWidth, LogoHeight), devicePixelRatio()));
-    m_lblInfo1 = overlayLabel(m_picLogo, QStringLiteral("lblInfo1"), QStringLiteral("Versionsinfo"), Qt::AlignRight);
-    m_lblInfo2 = overlayLabel(m_picLogo, QStringLiteral("lblInfo2"), QStringLiteral("Initialization..."), Qt::AlignLeft);
+    m_picLogo->setPixmap(
+        ModelPictures::logo(m_modelIndex, Twips::toPixels(LogoWidth, LogoHeight), devicePixelRatio()));
+    m_lblInfo1 =
+        overlayLabel(m_picLogo, QStringLiteral("lblInfo1"), QStringLiteral("Versionsinfo"), Qt::AlignRight);
+    m_lblInfo2 = overlayLabel(m_picLogo, QStringLiteral("lblInfo2"), QStringLiteral("Initialization..."),
+                              Qt::AlignLeft);
     m_lblInfo1->setGeometry(Twips::toPixels(3600, 2580, 1080, 285));
     m_lblInfo2->setGeometry(Twips::toPixels(2040, 2580, 1560, 285));
     if (m_modelIndex != 0 && mainWindow)

@@ -16,7 +16,8 @@ QString codeText(const QListWidgetItem* item)
 } // namespace
 
 ChooseDialog::ChooseDialog(MessageTexts& messages, QWidget* parent)
-    : QDialog(parent), m_lstChoose(new QListWidget(this)), m_cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
+    : QDialog(parent), m_lstChoose(new QListWidget(this)),
+      m_cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
       m_cmdCancel(new QPushButton(QStringLiteral("Abbrechen"), this))
 {
     setObjectName(QStringLiteral("frmChoose"));

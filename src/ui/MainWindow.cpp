@@ -4,7 +4,9 @@
 #include "FramedPanel.h"
 #include "Helpers.h"
 #include "MessageTexts.h"
+#include "ModelPictures.h"
 #include "Twips.h"
+#include "pages/PageContext.h"
 #include "pages/StandardPages.h"
 #include "pages/TabPage.h"
 
@@ -61,8 +63,9 @@ struct DesignTab
 };
 
 const DesignTab DesignTabs[] = {
-    {"status", "status"}, {"name", "name"},   {"layer", "layer"},       {"output", "output"}, {"monitor", "monitor"},
-    {"gpio", "gpio"},     {"esam", "esam"},   {"snapshot", "snapshot"}, {"fbox", "fbox"},
+    {"status", "status"}, {"name", "name"},         {"layer", "layer"},
+    {"output", "output"}, {"monitor", "monitor"},   {"gpio", "gpio"},
+    {"esam", "esam"},     {"snapshot", "snapshot"}, {"fbox", "fbox"},
 };
 
 // Optional pages: the setting that keeps a tab and the upper-cased key it removes.
@@ -122,13 +125,17 @@ QString tabStripName(const QString& upperTag)
 
 } // namespace
 
-MainWindow::MainWindow(AppSettings& settings, MessageTexts& messages, std::vector<std::unique_ptr<TabPage>> pages,
-                       QWidget* parent)
-    : QMainWindow(parent), m_settings(settings), m_messages(messages), m_pages(std::move(pages))
+MainWindow::MainWindow(PageContext& context, std::vector<std::unique_ptr<TabPage>> pages, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_settings(context.settings), m_messages(context.messages),
+      m_pages(std::move(pages))
 {
     setObjectName(QStringLiteral("frmMain"));
+    // The design icon; the about window gives a known model its own.
+    setWindowIcon(ModelPictures::icon(0));
     if (m_pages.empty())
-        m_pages = CreateStandardPages(settings, messages);
+        m_pages = CreateStandardPages(context);
+    context.findPage = [this](const QString& formName) { return page(formName); };
+    context.mainPlacement = [this] { return placement(); };
     createToolbar();
     createTabStrip();
 
@@ -139,7 +146,7 @@ MainWindow::MainWindow(AppSettings& settings, MessageTexts& messages, std::vecto
     m_cmdDummy = new QPushButton(QStringLiteral("dataset"), this);
     m_cmdDummy->setObjectName(QStringLiteral("cmdDummy"));
     statusBar()->addPermanentWidget(m_cmdDummy);
-    m_cmdDummy->setVisible(settings.Debug);
+    m_cmdDummy->setVisible(m_settings.Debug);
     connect(m_cmdDummy, &QPushButton::clicked, this, &MainWindow::debugTestRequested);
 
     m_timSendData = new QTimer(this);
@@ -196,7 +203,8 @@ void MainWindow::createToolbar()
             m_buttons.append(m_toolbar->addSeparator());
             continue;
         }
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon), style()->standardIcon(b.fallback));
+        const QIcon icon =
+            QIcon::fromTheme(QString::fromLatin1(b.themeIcon), style()->standardIcon(b.fallback));
         QAction* action = m_toolbar->addAction(icon, QString::fromLatin1(b.name));
         action->setObjectName(QString::fromLatin1(b.name));
         action->setToolTip(QString::fromUtf8(b.designToolTip));
@@ -322,9 +330,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::loadToolTips()
 {
-    for (int index = 1; index <= ButtonCount; ++index)
-        m_buttons.at(index - 1)->setToolTip(
-            m_messages.get(QStringLiteral("Menu_") + commandName(index) + QStringLiteral(".ToolTip")));
+    for (int index = 1; index <= ButtonCount; ++index) {
+        const QString key = QStringLiteral("Menu_") + commandName(index) + QStringLiteral(".ToolTip");
+        m_buttons.at(index - 1)->setToolTip(m_messages.get(key));
+    }
 }
 
 void MainWindow::buildTabStrip()
@@ -376,7 +385,8 @@ void MainWindow::hostPages()
             if (tabCaption.toUpper() != panelCaption)
                 continue;
             const QString tag = tabTag(i) + QStringLiteral("|FormName=") + p->formName().trimmed() +
-                                QStringLiteral("|") + QStringLiteral("|TabStrip=") + tabCaption + QStringLiteral("|");
+                                QStringLiteral("|") + QStringLiteral("|TabStrip=") + tabCaption +
+                                QStringLiteral("|");
             m_tabData->setTabData(i, QStringList{tabKey(i), tag});
         }
     }
@@ -394,8 +404,10 @@ void MainWindow::captionTabs()
             continue;
         }
         const QString section = QStringLiteral("TabStrip_") + name + QLatin1Char('_') + m_settings.Language;
-        m_tabData->setTabText(i, ReadSetting(m_settings.SettingsFile, section, QStringLiteral("Caption"), section));
-        m_tabData->setTabToolTip(i, ReadSetting(m_settings.SettingsFile, section, QStringLiteral("ToolTip"), QString()));
+        m_tabData->setTabText(
+            i, ReadSetting(m_settings.SettingsFile, section, QStringLiteral("Caption"), section));
+        m_tabData->setTabToolTip(
+            i, ReadSetting(m_settings.SettingsFile, section, QStringLiteral("ToolTip"), QString()));
     }
 }
 
@@ -403,8 +415,8 @@ void MainWindow::selectStartTab()
 {
     int index = 1;
     if (m_settings.RestoreLastPosition) {
-        const QString stored =
-            ReadSetting(m_settings.SettingsFile, QStringLiteral("Recent"), QStringLiteral("ActTabStrip"), QStringLiteral("1"));
+        const QString stored = ReadSetting(m_settings.SettingsFile, QStringLiteral("Recent"),
+                                           QStringLiteral("ActTabStrip"), QStringLiteral("1"));
         index = IsNumeric(stored) ? LeadingNumber(stored) : 1;
         if (index < 1 || index > m_tabData->count())
             index = 1;

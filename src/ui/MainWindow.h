@@ -11,6 +11,7 @@
 
 class FramedPanel;
 class MessageTexts;
+class PageContext;
 class QAction;
 class QFrame;
 class QLabel;
@@ -36,8 +37,8 @@ public:
     static constexpr int MinHeightTwips = 1800;
 
     // Without pages of its own the window hosts the standard ten.
-    MainWindow(AppSettings& settings, MessageTexts& messages, std::vector<std::unique_ptr<TabPage>> pages = {},
-               QWidget* parent = nullptr);
+    explicit MainWindow(PageContext& context, std::vector<std::unique_ptr<TabPage>> pages = {},
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Width in twips the window keeps for a number of faders per layer.
@@ -108,6 +109,7 @@ private:
     void layOutTabStrip();
     void applySizeLimits();
 
+    PageContext& m_context;
     AppSettings& m_settings;
     MessageTexts& m_messages;
     std::vector<std::unique_ptr<TabPage>> m_pages;

@@ -18,16 +18,16 @@ namespace {
 
 const QStringList& prefixes()
 {
-    static const QStringList list{QStringLiteral("zel308"), QStringLiteral("zel312"), QStringLiteral("mor304"),
-                                  QStringLiteral("mor308")};
+    static const QStringList list{QStringLiteral("zel308"), QStringLiteral("zel312"),
+                                  QStringLiteral("mor304"), QStringLiteral("mor308")};
     return list;
 }
 
 QString resourceName(const QString& kind, int index)
 {
     loadPictureResources();
-    const QString model = index >= 1 && index <= prefixes().size() ? prefixes().at(index - 1)
-                                                                    : QStringLiteral("design");
+    const QString model =
+        index >= 1 && index <= prefixes().size() ? prefixes().at(index - 1) : QStringLiteral("design");
     return QStringLiteral(":/models/%1-%2.svg").arg(kind, model);
 }
 

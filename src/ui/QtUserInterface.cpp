@@ -37,7 +37,8 @@ void QtUserInterface::setMainWindow(MainWindow* window)
     m_mainWindow = window;
 }
 
-void QtUserInterface::setPageTransfer(std::function<void()> pagesToDataSet, std::function<void()> dataSetToPages)
+void QtUserInterface::setPageTransfer(std::function<void()> pagesToDataSet,
+                                      std::function<void()> dataSetToPages)
 {
     m_pagesToDataSet = std::move(pagesToDataSet);
     m_dataSetToPages = std::move(dataSetToPages);
@@ -48,8 +49,8 @@ QWidget* QtUserInterface::parentWindow() const
     return m_mainWindow && m_mainWindow->isVisible() ? m_mainWindow.data() : nullptr;
 }
 
-QMessageBox::StandardButton QtUserInterface::runBox(MessageIcon icon, const QString& title, const QString& text,
-                                                    QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton QtUserInterface::runBox(MessageIcon icon, const QString& title,
+                                                    const QString& text, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(boxIcon(icon), title, text.trimmed(), buttons, parentWindow());
     // The busy pointer would stand over the box; the user needs the arrow to answer.

@@ -1,22 +1,5 @@
 #include "CodecFixture.h"
 
-void ScriptedOperations::writeConfigFile(QString& path, bool single, bool ask)
-{
-    if (ask) {
-        if (dialogAnswers.isEmpty())
-            return;
-        path = dialogAnswers.takeFirst();
-    }
-    Write w{path, single, ask, {}};
-    if (single) {
-        w.content = m_data.ConfigSingle.raw();
-    } else {
-        for (const auto& record : m_data.ConfigGroup)
-            w.content += record.raw();
-    }
-    writes.append(w);
-}
-
 namespace {
 
 AppSettings settingsIn(const TestFolder& folder)
@@ -45,9 +28,8 @@ EntryList numbered(const QString& prefix, int firstCode, int step, int count)
 
 CodecFixture::CodecFixture()
     : settings(settingsIn(folder)), messages(settings.SettingsFile, settings.Language),
-      log(clock, settings.ProgramFolder, settings.ProgramFileName, true), app{settings, messages, log, ui,
-                                                                              clock},
-      lists(standardLists()), operations(data)
+      log(clock, settings.ProgramFolder, settings.ProgramFileName, true),
+      app{settings, messages, log, ui, clock}, ctx{app, data, nullptr}, lists(standardLists())
 {
     log.setFileName(settings.LogFileName);
 }

@@ -4,47 +4,13 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "ConfigCollection.h"
+#include "DataContext.h"
 #include "DataSet.h"
-#include "DecoderOperations.h"
 #include "FakeClock.h"
 #include "FakeUserInterface.h"
 #include "MessageTexts.h"
 #include "SelectorLists.h"
 #include "TestFolder.h"
-
-#include <QList>
-
-// Stands in for the data-set and file operations: the reset copies the reset image,
-// the file write records its call and answers the dialog from a queue.
-class ScriptedOperations : public DecoderOperations
-{
-public:
-    struct Write
-    {
-        QString path;
-        bool single = false;
-        bool ask = false;
-        QByteArray content; // ConfigSingle or the eight ConfigGroup records at the time of the write
-    };
-
-    explicit ScriptedOperations(ConfigurationData& data) : m_data(data) {}
-
-    void resetDataSet() override
-    {
-        ++resets;
-        m_data.Current = m_data.Reset;
-    }
-    void checkBlankNames() override { ++blankChecks; }
-    void writeConfigFile(QString& path, bool single, bool ask) override;
-
-    QStringList dialogAnswers; // taken from the front when ask is set; none = cancel
-    QList<Write> writes;
-    int resets = 0;
-    int blankChecks = 0;
-
-private:
-    ConfigurationData& m_data;
-};
 
 // One run's worth of real settings, message texts and log in a temporary folder,
 // a scripted user interface, and selector lists whose item codes differ from their
@@ -69,7 +35,7 @@ struct CodecFixture
     FakeUserInterface ui;
     AppContext app;
     ConfigurationData data;
+    DataContext ctx;
     SelectorLists lists;
     ConfigCollection collect;
-    ScriptedOperations operations;
 };

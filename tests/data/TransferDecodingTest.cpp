@@ -2,6 +2,8 @@
 #include "CodecFixture.h"
 #include "TransferEncoding.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,10 +35,7 @@ protected:
         f.data.Current.ConfigGroupFile.set(QStringLiteral("C:\\user\\all.CNG"));
     }
 
-    bool receive(const QByteArray& payload)
-    {
-        return InterpretHexData(f.app, f.data, f.lists, f.collect, f.operations, payload);
-    }
+    bool receive(const QByteArray& payload) { return InterpretHexData(f.ctx, f.lists, f.collect, payload); }
 
     CodecFixture f;
 };
@@ -46,7 +45,7 @@ TEST_F(TransferDecodingTest, TooShortDataSetReadsZerosWithoutFailure)
     f.settings.Layer_NumFaders = 8;
     EXPECT_TRUE(receive("20"));
     const DataSet& d = f.data.Current;
-    EXPECT_EQ(f.operations.resets, 1);
+    EXPECT_TRUE(f.ui.statusLines.contains(QStringLiteral(" ResetDone")));
     EXPECT_EQ(d.InputName[0][0].raw(), QByteArray(8, '\0') + QByteArray(8, ' '));
     EXPECT_EQ(d.InputName[0][12].trimmedRight(), QStringLiteral("RESET")); // beyond CountInput(1)
     EXPECT_EQ(d.LayerAssign[3][3], 0);
@@ -60,7 +59,7 @@ TEST_F(TransferDecodingTest, TooShortDataSetReadsZerosWithoutFailure)
     EXPECT_EQ(d.StartUpConf, 0); // start-up entry 0 carries 0
     EXPECT_EQ(d.ConfigFile[0].trimmedRight(), QStringLiteral("C:\\user\\one.CNS"));
     EXPECT_FALSE(f.logText().contains(QStringLiteral("Auswerten")));
-    EXPECT_EQ(f.ui.dataSetToPagesCount, 1);
+    EXPECT_EQ(f.ui.dataSetToPagesCount, 2); // the reset's, then the decoded data set
 }
 
 TEST_F(TransferDecodingTest, HighByteAbove7FEndsDecodingAndKeepsTheFilePaths)
@@ -79,7 +78,7 @@ TEST_F(TransferDecodingTest, HighByteAbove7FEndsDecodingAndKeepsTheFilePaths)
     EXPECT_TRUE(f.logText().contains(QStringLiteral("  Fehler beim Auswerten der Daten: Overflow")));
     EXPECT_TRUE(f.ui.boxes.isEmpty());
     EXPECT_FALSE(f.ui.busy);
-    EXPECT_EQ(f.ui.dataSetToPagesCount, 0);
+    EXPECT_EQ(f.ui.dataSetToPagesCount, 1); // only the reset's
 }
 
 TEST_F(TransferDecodingTest, CodeBeyond32767WithItsBaseFails)
@@ -102,7 +101,7 @@ TEST_F(TransferDecodingTest, UnknownCodesKeepTheirResetValuesWithoutShiftingLate
     sent.GpioInput[0] = 100;      // channel 5
     sent.GpioInput[1] = 0;
     sent.GpioInput[2] = 107; // channel 12
-    const QByteArray payload = PrepareDataExchange(f.app, f.data, f.lists, QStringLiteral("20")).payload();
+    const QByteArray payload = PrepareDataExchange(f.ctx, f.lists, QStringLiteral("20")).payload();
 
     f.lists.cmbAbgriffOutput[0][0].removeAt(3);         // the receiver does not know 10007
     f.lists.cmbAbgriffOutput[0][1][6].itemData = 10009; // first match wins: position 4, not 6
@@ -119,31 +118,39 @@ TEST_F(TransferDecodingTest, UnknownCodesKeepTheirResetValuesWithoutShiftingLate
     EXPECT_EQ(got.GpioInput[2], 101); // channel 12 is gone: reset value
 }
 
-TEST_F(TransferDecodingTest, AfterStartUpTheBlankNameCheckRunsBetweenTwoPageRefreshes)
+TEST_F(TransferDecodingTest, AfterStartUpBlankNamesTakeTheResetNames)
 {
-    f.settings.InitDone = true;
-    ASSERT_TRUE(receive("20"));
-    EXPECT_EQ(f.ui.dataSetToPagesCount, 2);
-    EXPECT_EQ(f.ui.pagesToDataSetCount, 1);
-    EXPECT_EQ(f.operations.blankChecks, 1);
+    for (const bool initDone : {false, true}) {
+        CodecFixture c;
+        c.data.Reset.InputName[0][0].set(QStringLiteral("RESET"));
+        c.settings.InitDone = initDone;
+        ASSERT_TRUE(
+            InterpretHexData(c.ctx, c.lists, c.collect, QByteArray("200201") + QByteArray("20").repeated(8)));
+        EXPECT_EQ(c.data.Current.InputName[0][0].trimmedRight(),
+                  initDone ? QStringLiteral("RESET") : QString());
+        EXPECT_EQ(c.logText().contains(QStringLiteral("BlankNames_Replaced")), initDone);
+        EXPECT_EQ(c.ui.pagesToDataSetCount, initDone ? 1 : 0);
+        EXPECT_EQ(c.ui.dataSetToPagesCount, initDone ? 3 : 2);
+    }
 }
 
 TEST_F(TransferDecodingTest, RecordsWhileCollectingFillTheGroupInArrivalOrder)
 {
-    f.collect = {true, 2, f.folder.file(QStringLiteral("all.CNG"))};
+    const QString groupFile = f.folder.file(QStringLiteral("all.CNG"));
+    f.collect = {true, 2, groupFile};
     ASSERT_TRUE(receive("354142"));
     EXPECT_EQ(f.data.ConfigGroup[2].trimmedRight(), QStringLiteral("AB"));
     EXPECT_EQ(f.collect.CollectCount, 3);
-    EXPECT_TRUE(f.operations.writes.isEmpty());
+    EXPECT_FALSE(QFile::exists(groupFile));
 
     for (char k = '1'; k <= '5'; ++k) // kinds are not used for the place
         ASSERT_TRUE(receive(QByteArray("3") + k + "4" + k));
-    ASSERT_EQ(f.operations.writes.size(), 1);
-    const ScriptedOperations::Write& w = f.operations.writes.first();
-    EXPECT_EQ(w.path, f.folder.file(QStringLiteral("all.CNG")));
-    EXPECT_FALSE(w.single);
-    EXPECT_FALSE(w.ask);
-    EXPECT_EQ(w.content.mid(7 * 1024, 2), QByteArray("E "));
+    const QByteArray written = TestFolder::read(groupFile);
+    ASSERT_EQ(written.size(), 8192);
+    EXPECT_EQ(written.mid(2 * 1024, 3), QByteArray("AB "));
+    EXPECT_EQ(written.mid(3 * 1024, 2), QByteArray("A "));
+    EXPECT_EQ(written.mid(7 * 1024, 2), QByteArray("E "));
+    EXPECT_TRUE(f.ui.dialogs.isEmpty());
     EXPECT_FALSE(f.collect.CollectingConfigs);
     EXPECT_EQ(f.collect.CollectCount, 0);
     EXPECT_TRUE(f.collect.CollectPath.isEmpty());
@@ -152,42 +159,49 @@ TEST_F(TransferDecodingTest, RecordsWhileCollectingFillTheGroupInArrivalOrder)
 
 TEST_F(TransferDecodingTest, SingleRecordGoesToItsRowsFileThroughTheDialog)
 {
-    f.operations.dialogAnswers = {QStringLiteral("C:\\chosen\\three.CNS")};
+    const QString chosen = f.folder.file(QStringLiteral("three.CNS"));
+    f.ui.dialogAnswers = {chosen};
     ASSERT_TRUE(receive(QByteArray("33") + QByteArray("5A").repeated(1100)));
     EXPECT_EQ(f.data.ConfigSingle.raw(), QByteArray(1024, 'Z'));
-    ASSERT_EQ(f.operations.writes.size(), 1);
-    EXPECT_TRUE(f.operations.writes[0].single);
-    EXPECT_TRUE(f.operations.writes[0].ask);
-    EXPECT_EQ(f.data.Current.ConfigFile[2].trimmedRight(), QStringLiteral("C:\\chosen\\three.CNS"));
+    ASSERT_EQ(f.ui.dialogs.size(), 1);
+    EXPECT_EQ(f.ui.dialogs[0].path, QStringLiteral("C:\\user\\three.CNS"));
+    EXPECT_EQ(f.ui.dialogs[0].defaultExtension, QStringLiteral("CNS"));
+    EXPECT_EQ(TestFolder::read(chosen), QByteArray(1024, 'Z'));
+    EXPECT_EQ(f.data.Current.ConfigFile[2].trimmedRight(), chosen);
     EXPECT_EQ(f.ui.pagesToDataSetCount, 1);
     EXPECT_EQ(f.ui.dataSetToPagesCount, 1);
 
-    ASSERT_TRUE(receive("3341")); // cancelled dialog: the path stays
+    ASSERT_TRUE(receive("3341")); // cancelled dialog: nothing written, the path stays
     EXPECT_EQ(f.data.ConfigSingle.trimmedRight(), QStringLiteral("A"));
-    EXPECT_EQ(f.data.Current.ConfigFile[2].trimmedRight(), QStringLiteral("C:\\chosen\\three.CNS"));
+    EXPECT_EQ(TestFolder::read(chosen), QByteArray(1024, 'Z'));
+    EXPECT_EQ(f.data.Current.ConfigFile[2].trimmedRight(), chosen);
 }
 
 TEST_F(TransferDecodingTest, AllRecordsInOnePayloadAreCutInto1024CharacterPieces)
 {
     for (auto& record : f.data.ConfigGroup)
         record.set(QStringLiteral("OLD"));
-    f.operations.dialogAnswers = {QStringLiteral("C:\\chosen\\all.CNG")};
+    const QString chosen = f.folder.file(QStringLiteral("all.CNG"));
+    f.ui.dialogAnswers = {chosen};
     ASSERT_TRUE(receive(QByteArray("30") + QByteArray("41").repeated(1500)));
     EXPECT_EQ(f.data.ConfigGroup[0].raw(), QByteArray(1024, 'A'));
     EXPECT_EQ(f.data.ConfigGroup[1].raw(), QByteArray(476, 'A') + QByteArray(548, ' '));
     for (int r = 2; r < 8; ++r)
         EXPECT_TRUE(f.data.ConfigGroup[r].isBlank()) << r;
-    ASSERT_EQ(f.operations.writes.size(), 1);
-    EXPECT_FALSE(f.operations.writes[0].single);
-    EXPECT_TRUE(f.operations.writes[0].ask);
-    EXPECT_EQ(f.data.Current.ConfigGroupFile.trimmedRight(), QStringLiteral("C:\\chosen\\all.CNG"));
+    ASSERT_EQ(f.ui.dialogs.size(), 1);
+    EXPECT_EQ(f.ui.dialogs[0].defaultExtension, QStringLiteral("CNG"));
+    EXPECT_EQ(TestFolder::read(chosen), QByteArray(1500, 'A') + QByteArray(8192 - 1500, ' '));
+    EXPECT_EQ(f.data.Current.ConfigGroupFile.trimmedRight(), chosen);
 
     QByteArray full("30");
     for (char r = 0; r < 8; ++r)
         full += QByteArray(1, '3').append(char('0' + r)).repeated(1024);
+    f.ui.dialogAnswers = {chosen};
+    f.ui.answers = {true};               // overwrite the file of the first payload
     ASSERT_TRUE(receive(full + "FFFF")); // bytes after the eighth record are ignored
     for (int r = 0; r < 8; ++r)
         EXPECT_EQ(f.data.ConfigGroup[r].raw(), QByteArray(1024, char('0' + r))) << r;
+    EXPECT_EQ(TestFolder::read(chosen).mid(7 * 1024), QByteArray(1024, '7'));
 }
 
 TEST_F(TransferDecodingTest, OtherKindsStoreNothing)
@@ -198,7 +212,7 @@ TEST_F(TransferDecodingTest, OtherKindsStoreNothing)
         EXPECT_EQ(f.data.Current, before.Current) << payload;
         EXPECT_EQ(f.data.ConfigGroup, before.ConfigGroup) << payload;
     }
-    EXPECT_EQ(f.operations.resets, 0);
+    EXPECT_FALSE(f.ui.statusLines.contains(QStringLiteral(" ResetDone")));
     EXPECT_EQ(f.ui.dataSetToPagesCount, 0);
 }
 

@@ -74,7 +74,7 @@ protected:
 
     QByteArray payloadOf(const QString& kind)
     {
-        const DataExchangeFrame built = PrepareDataExchange(f.app, f.data, f.lists, kind);
+        const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, kind);
         EXPECT_TRUE(built.ok()) << built.error.toStdString();
         EXPECT_EQ(built.frame.left(1), QByteArray("\x85"));
         EXPECT_EQ(built.frame.right(1), QByteArray("\x0D"));
@@ -198,7 +198,6 @@ TEST_F(TransferEncodingTest, FailuresEndTheBuildWithoutFrame)
     const Case cases[] = {
         {"pick-off position beyond its list",
          [](CodecFixture& c) { c.data.Current.OutputPickoff[2][1] = 10; }},
-        {"no monitor channel chosen", [](CodecFixture& c) { c.data.Current.MonChannel = -1; }},
         {"empty external monitor list", [](CodecFixture& c) { c.lists.cmbExtMon[3].clear(); }},
         {"frames code above 255", [](CodecFixture& c) { c.lists.cmbFrames[0].itemData = 256; }},
         {"start-up code below 0", [](CodecFixture& c) { c.lists.cmbStartUpConf[0].itemData = -1; }},
@@ -223,12 +222,25 @@ TEST_F(TransferEncodingTest, FailuresEndTheBuildWithoutFrame)
     for (const Case& c : cases) {
         CodecFixture fixture;
         c.spoil(fixture);
-        const DataExchangeFrame built =
-            PrepareDataExchange(fixture.app, fixture.data, fixture.lists, QStringLiteral("20"));
+        const DataExchangeFrame built = PrepareDataExchange(fixture.ctx, fixture.lists, QStringLiteral("20"));
         EXPECT_FALSE(built.ok()) << c.what;
         EXPECT_TRUE(built.frame.isEmpty()) << c.what;
         EXPECT_FALSE(fixture.ui.busy) << c.what;
     }
+}
+
+// An empty list leaves nothing chosen (-1): the field goes out as 0, the rest stays in place.
+TEST_F(TransferEncodingTest, NothingChosenIsSentAsZero)
+{
+    f.data.Current.MonChannel = -1;
+    f.data.Current.EsamFrames = -1;
+    const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, QStringLiteral("20"));
+    ASSERT_TRUE(built.ok()) << built.error.toStdString();
+    const QByteArray payload = built.payload();
+    EXPECT_EQ(payload.size(), 1956);
+    // Kind, version, 64 names of 8, layer table of 16 faders, 64 pick-offs, monitor mode.
+    const int monChannel = 3 + 64 * 8 + 8 * 16 + 128 + 1;
+    EXPECT_EQ(payload.mid(monChannel * 2, 4), QByteArray("0000"));
 }
 
 TEST_F(TransferEncodingTest, ConfigurationRecords)
@@ -250,8 +262,7 @@ TEST_F(TransferEncodingTest, ConfigurationRecords)
 TEST_F(TransferEncodingTest, OtherKindsGiveTheBareFrame)
 {
     for (const char* kind : {"", "3", "39", "21", "85", "300"}) {
-        const DataExchangeFrame built =
-            PrepareDataExchange(f.app, f.data, f.lists, QString::fromLatin1(kind));
+        const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, QString::fromLatin1(kind));
         EXPECT_TRUE(built.ok()) << kind;
         EXPECT_EQ(built.frame, QByteArray("\x85\x0D")) << kind;
     }
@@ -285,7 +296,7 @@ TEST_F(TransferEncodingTest, DumpFileThatCannotBeWrittenFailsTheBuild)
 {
     f.settings.LogHexData = true;
     f.settings.DefaultHexFile = f.folder.file(QStringLiteral("missing/folder/ZEL308Tools.HEX"));
-    const DataExchangeFrame built = PrepareDataExchange(f.app, f.data, f.lists, QStringLiteral("20"));
+    const DataExchangeFrame built = PrepareDataExchange(f.ctx, f.lists, QStringLiteral("20"));
     EXPECT_FALSE(built.ok());
     EXPECT_TRUE(built.error.contains(QStringLiteral("ZEL308Tools.HEX")));
     EXPECT_FALSE(f.ui.busy);

@@ -175,10 +175,9 @@ TEST(TransferRoundTrip, EveryCarriedFieldComesBack)
             const DataSet receiverBefore = receiver.data.Current;
 
             const DataExchangeFrame built =
-                PrepareDataExchange(sender.app, sender.data, sender.lists, QStringLiteral("20"));
+                PrepareDataExchange(sender.ctx, sender.lists, QStringLiteral("20"));
             ASSERT_TRUE(built.ok()) << built.error.toStdString();
-            ASSERT_TRUE(InterpretHexData(receiver.app, receiver.data, receiver.lists, receiver.collect,
-                                         receiver.operations, built.payload()))
+            ASSERT_TRUE(InterpretHexData(receiver.ctx, receiver.lists, receiver.collect, built.payload()))
                 << "seed " << seed;
             EXPECT_EQ(receiver.data.Current,
                       expectedAfterReceive(sender.data.Current, receiver.data.Reset, receiverBefore, l))
@@ -197,12 +196,12 @@ TEST(TransferRoundTrip, ConfigurationRecordsComeBackWhole)
     for (int i = 0; i < 1024; ++i)
         text += QChar(0x20 + random.below(0xE0)); // includes every Windows-1252 letter range
     sender.data.ConfigSingle.set(text);
-    receiver.operations.dialogAnswers = {QStringLiteral("C:\\x.CNS")};
-    const DataExchangeFrame built =
-        PrepareDataExchange(sender.app, sender.data, sender.lists, QStringLiteral("34"));
-    ASSERT_TRUE(InterpretHexData(receiver.app, receiver.data, receiver.lists, receiver.collect,
-                                 receiver.operations, built.payload()));
+    receiver.ui.dialogAnswers = {receiver.folder.file(QStringLiteral("x.CNS"))};
+    const DataExchangeFrame built = PrepareDataExchange(sender.ctx, sender.lists, QStringLiteral("34"));
+    ASSERT_TRUE(InterpretHexData(receiver.ctx, receiver.lists, receiver.collect, built.payload()));
     EXPECT_EQ(receiver.data.ConfigSingle, sender.data.ConfigSingle);
+    EXPECT_EQ(TestFolder::read(receiver.folder.file(QStringLiteral("x.CNS"))),
+              sender.data.ConfigSingle.raw());
 }
 
 } // namespace

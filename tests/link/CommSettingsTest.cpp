@@ -87,11 +87,11 @@ TEST_F(CommSettingsTest, FailingSubStepIsReturnedAndTheRestIsNotDone)
         const char* value;
         int step;
     };
-    for (const Case& c : {Case{"Port", "abc", 1}, Case{"Port", "0", 1}, Case{"Settings", "19200,N,4,1", 2},
-                          Case{"Settings", "19200,X,8,1", 2}, Case{"Settings", "fast", 2},
-                          Case{"InBufferSize", "big", 3}, Case{"OutBufferSize", "-5", 4},
-                          Case{"HandShaking", "7", 7}, Case{"TimeOut", "soon", 9},
-                          Case{"TimerInterval", "", 11}}) {
+    for (const Case& c :
+         {Case{"Port", "abc", 1}, Case{"Port", "0", 1}, Case{"Settings", "19200,N,4,1", 2},
+          Case{"Settings", "19200,X,8,1", 2}, Case{"Settings", "fast", 2}, Case{"InBufferSize", "big", 3},
+          Case{"OutBufferSize", "-5", 4}, Case{"HandShaking", "7", 7}, Case{"TimeOut", "soon", 9},
+          Case{"TimerInterval", "", 11}}) {
         TestFolder other;
         settings.SettingsFile = other.write(QStringLiteral("t.Ini"), "[Comm]\r\n");
         writeComm(QLatin1String(c.key), QLatin1String(c.value));
@@ -187,11 +187,13 @@ TEST(LineSettingsTest, ReadsTheFourItems)
         int data;
         int stopTimesTwo;
     };
-    for (const Case& c : {Case{"19200,N,8,1", true, 19200, 'N', 8, 2}, Case{"2400,e,7,2", true, 2400, 'E', 7, 4},
-                          Case{"9600,M,5,1.5", true, 9600, 'M', 5, 3}, Case{"115200,s,6,1", true, 115200, 'S', 6, 2},
-                          Case{"19200,N,4,1", false}, Case{"19200,N,9,1", false}, Case{"19200,X,8,1", false},
-                          Case{"0,N,8,1", false}, Case{"19200,N,8,3", false}, Case{"19200,N,8", false},
-                          Case{"", false}}) {
+    for (const Case& c :
+         {Case{"19200,N,8,1", true, 19200, 'N', 8, 2}, Case{"2400,e,7,2", true, 2400, 'E', 7, 4},
+          Case{"9600,M,5,1.5", true, 9600, 'M', 5, 3}, Case{"115200,s,6,1", true, 115200, 'S', 6, 2},
+          Case{"19200,N,4,1", false, 0, 0, 0, 0}, Case{"19200,N,9,1", false, 0, 0, 0, 0},
+          Case{"19200,X,8,1", false, 0, 0, 0, 0}, Case{"0,N,8,1", false, 0, 0, 0, 0},
+          Case{"19200,N,8,3", false, 0, 0, 0, 0}, Case{"19200,N,8", false, 0, 0, 0, 0},
+          Case{"", false, 0, 0, 0, 0}}) {
         QString why;
         const auto s = LineSettings::parse(QLatin1String(c.text), &why);
         ASSERT_EQ(s.has_value(), c.ok) << c.text;

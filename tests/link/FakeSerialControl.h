@@ -37,10 +37,22 @@ public:
     }
     qint64 OutBufferCount() const override { return m_pending; }
 
-    PortResult setCommPort(int port) override { return refusedOr(QStringLiteral("CommPort"), [&] { return SerialControl::setCommPort(port); }); }
-    PortResult setSettings(const QString& text) override { return refusedOr(QStringLiteral("Settings"), [&] { return SerialControl::setSettings(text); }); }
-    PortResult setHandshaking(int mode) override { return refusedOr(QStringLiteral("Handshaking"), [&] { return SerialControl::setHandshaking(mode); }); }
-    PortResult applyFixedProperties() override { return refusedOr(QStringLiteral("Fixed"), [&] { return SerialControl::applyFixedProperties(); }); }
+    PortResult setCommPort(int port) override
+    {
+        return refusedOr(QStringLiteral("CommPort"), [&] { return SerialControl::setCommPort(port); });
+    }
+    PortResult setSettings(const QString& text) override
+    {
+        return refusedOr(QStringLiteral("Settings"), [&] { return SerialControl::setSettings(text); });
+    }
+    PortResult setHandshaking(int mode) override
+    {
+        return refusedOr(QStringLiteral("Handshaking"), [&] { return SerialControl::setHandshaking(mode); });
+    }
+    PortResult applyFixedProperties() override
+    {
+        return refusedOr(QStringLiteral("Fixed"), [&] { return SerialControl::applyFixedProperties(); });
+    }
 
     // Script.
     void receive(const QByteArray& bytes)

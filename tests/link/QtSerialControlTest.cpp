@@ -1,8 +1,8 @@
-#include "PseudoTerminal.h"
 #include "QtSerialControl.h"
+#include "PseudoTerminal.h"
 #include "RunEvents.h"
-#include "SignalRecorder.h"
 #include "SettingsFile.h"
+#include "SignalRecorder.h"
 #include "TestFolder.h"
 
 #include <QCoreApplication>
@@ -32,9 +32,10 @@ protected:
     {
         file = folder.write(QStringLiteral("t.Ini"), "[Main]\r\n");
         WriteSetting(file, QStringLiteral("PortNames"), QStringLiteral("COM2"), pty.slavePath(), false);
-        WriteSetting(file, QStringLiteral("PortNames"), QStringLiteral("COM3"), folder.file(QStringLiteral("none")),
+        WriteSetting(file, QStringLiteral("PortNames"), QStringLiteral("COM3"),
+                     folder.file(QStringLiteral("none")), false);
+        WriteSetting(file, QStringLiteral("PortNames"), QStringLiteral("COM4"), folder.write("plain", "x"),
                      false);
-        WriteSetting(file, QStringLiteral("PortNames"), QStringLiteral("COM4"), folder.write("plain", "x"), false);
         port = std::make_unique<QtSerialControl>(file);
         port->applyFixedProperties();
         port->setCommPort(2);

@@ -1,6 +1,5 @@
 #include "LinkFixture.h"
 
-
 namespace {
 
 QByteArray bytes(std::initializer_list<int> values)
@@ -19,7 +18,9 @@ protected:
     ReceiveTest()
     {
         QObject::connect(link.get(), &SerialLink::frameReceived,
-                         [this](const QString& code, const QByteArray& frame) { frames.append({code, frame}); });
+                         [this](const QString& code, const QByteArray& frame) {
+                             frames.append({code, frame});
+                         });
     }
     QList<QPair<QString, QByteArray>> frames;
 };
@@ -79,9 +80,12 @@ TEST_F(ReceiveTest, TwoFramesBackToBackAreHandedOverOneTickApart)
 
 TEST_F(ReceiveTest, StartByteInsideAFrameDropsTheTornOne)
 {
-    port.receive(QByteArray("\x85" "2002"));
-    port.receive(QByteArray("\x86" "3335\r"));
-    EXPECT_EQ(link->RxBuffer(), QByteArray("\x86" "3335\r"));
+    port.receive(QByteArray("\x85"
+                            "2002"));
+    port.receive(QByteArray("\x86"
+                            "3335\r"));
+    EXPECT_EQ(link->RxBuffer(), QByteArray("\x86"
+                                           "3335\r"));
     EXPECT_TRUE(sink.has(QStringLiteral("incomplete frame 85 of 5 bytes dropped")));
     runFor(40);
     ASSERT_EQ(frames.size(), 1);
@@ -102,7 +106,8 @@ TEST_F(ReceiveTest, OverlongFrameWithoutEndByteIsDropped)
 TEST_F(ReceiveTest, IncompleteFrameTimesOut)
 {
     settings.ShowMsgBox = true;
-    port.receive(QByteArray("\x85" "20"));
+    port.receive(QByteArray("\x85"
+                            "20"));
     runFor(1200);
     EXPECT_TRUE(frames.isEmpty());
     EXPECT_TRUE(link->RxBuffer().isEmpty());
@@ -115,17 +120,20 @@ TEST_F(ReceiveTest, IncompleteFrameTimesOut)
 
 TEST_F(ReceiveTest, RestOfAFrameArrivingDuringTheWaitCompletesIt)
 {
-    port.receive(QByteArray("\x85" "20"));
+    port.receive(QByteArray("\x85"
+                            "20"));
     later(100, [this] { port.receive(QByteArray("02\r")); });
     runFor(200);
     ASSERT_EQ(frames.size(), 1);
-    EXPECT_EQ(frames[0].second, QByteArray("\x85" "2002\r"));
+    EXPECT_EQ(frames[0].second, QByteArray("\x85"
+                                           "2002\r"));
     EXPECT_FALSE(ui.transferDialogVisible);
 }
 
 TEST_F(ReceiveTest, CancelWhileCompletingDropsTheFrame)
 {
-    port.receive(QByteArray("\x85" "20"));
+    port.receive(QByteArray("\x85"
+                            "20"));
     later(100, [this] { ui.cancelTransfer(); });
     runFor(200);
     EXPECT_TRUE(frames.isEmpty());
@@ -135,9 +143,14 @@ TEST_F(ReceiveTest, CancelWhileCompletingDropsTheFrame)
 
 TEST_F(ReceiveTest, WaitForResponseSeesOnlyTheAwaitedCode)
 {
-    later(50, [this] { port.receive(QByteArray("\x86" "3335\r")); });
+    later(50, [this] {
+        port.receive(QByteArray("\x86"
+                                "3335\r"));
+    });
     EXPECT_TRUE(link->WaitForResponse(QStringLiteral("86"), QStringLiteral("Warten")));
-    EXPECT_EQ(link->RxBuffer(), QByteArray("\x86" "3335\r")) << "left for the receive timer";
+    EXPECT_EQ(link->RxBuffer(), QByteArray("\x86"
+                                           "3335\r"))
+        << "left for the receive timer";
     EXPECT_FALSE(link->WaitingForResponse());
     EXPECT_TRUE(frames.isEmpty());
     runFor(40);
@@ -149,7 +162,10 @@ TEST_F(ReceiveTest, OtherFrameDuringWaitForResponseIsLostAfterTheTimeOut)
 {
     settings.ShowMsgBox = true;
     setMessage(QStringLiteral("Comm_Timeout_Waiting_For_Answer"), QStringLiteral("Keine Antwort &"));
-    later(50, [this] { port.receive(QByteArray("\x85" "2002\r")); });
+    later(50, [this] {
+        port.receive(QByteArray("\x85"
+                                "2002\r"));
+    });
     EXPECT_FALSE(link->WaitForResponse(QStringLiteral("86")));
     EXPECT_TRUE(link->RxBuffer().isEmpty());
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_Timeout_Short"));
@@ -199,8 +215,9 @@ TEST_F(ReceiveTest, FrameCompletedDuringATransmissionWaitsUntilItIsOut)
 TEST_F(ReceiveTest, DebugMonitorGetsWhatItsLevelAsksFor)
 {
     QList<QPair<QByteArray, bool>> shown;
-    QObject::connect(link.get(), &SerialLink::debugOutput,
-                     [&](const QByteArray& b, bool isFrame) { shown.append({b, isFrame}); });
+    QObject::connect(link.get(), &SerialLink::debugOutput, [&](const QByteArray& b, bool isFrame) {
+        shown.append({b, isFrame});
+    });
     link->setDebugLevel(2);
     port.receive(QByteArray("xy"));
     ASSERT_EQ(shown.size(), 1);

@@ -40,8 +40,7 @@ public:
     }
 
 private:
-    template <typename... Args>
-    void record(const Args&... args)
+    template <typename... Args> void record(const Args&... args)
     {
         ++m_count;
         if constexpr (sizeof...(Args) > 0)
@@ -49,8 +48,7 @@ private:
         if (m_wake)
             m_wake();
     }
-    template <typename First, typename... Rest>
-    static QString firstText(const First& first, const Rest&...)
+    template <typename First, typename... Rest> static QString firstText(const First& first, const Rest&...)
     {
         if constexpr (std::is_convertible_v<First, QString>)
             return first;

@@ -37,17 +37,21 @@ protected:
         port = std::make_unique<QtSerialControl>(settings.SettingsFile);
         link = std::make_unique<SerialLink>(*ctx, *port);
         QObject::connect(link.get(), &SerialLink::frameReceived,
-                         [this](const QString& code, const QByteArray& frame) { frames.append({code, frame}); });
+                         [this](const QString& code, const QByteArray& frame) {
+                             frames.append({code, frame});
+                         });
     }
 
     // Starts the simulator behind port 2 (through a stable link name) and opens the port.
     void startDevice(const QStringList& arguments = {})
     {
         const QString name = folder.file(QStringLiteral("ttySIM"));
-        ASSERT_TRUE(sim.start(QStringList{QStringLiteral("--link"), name} + arguments)) << sim.error().toStdString();
+        ASSERT_TRUE(sim.start(QStringList{QStringLiteral("--link"), name} + arguments))
+            << sim.error().toStdString();
         WriteSetting(settings.SettingsFile, QStringLiteral("PortNames"), QStringLiteral("COM2"), name, false);
         ASSERT_EQ(link->ReadCommSettings(), 0) << link->lastError().toStdString();
-        ASSERT_TRUE(link->OpenPort()) << (ui.boxes.isEmpty() ? std::string() : ui.boxes.last().text.toStdString());
+        ASSERT_TRUE(link->OpenPort())
+            << (ui.boxes.isEmpty() ? std::string() : ui.boxes.last().text.toStdString());
     }
 
     // Sends a frame, waits for the answer and lets the receive timer hand it over.

@@ -24,13 +24,24 @@ TEST_F(SimulatorLinkTest, StatusTextsComeBackAsOneFrame)
 TEST_F(SimulatorLinkTest, DataSetRequestAndSendWithChecksum)
 {
     startDevice();
-    const QByteArray dataSet = exchange("\x84" "20\r", QStringLiteral("85"));
+    const QByteArray dataSet = exchange("\x84"
+                                        "20\r",
+                                        QStringLiteral("85"));
     ASSERT_EQ(dataSet.size(), 1958);
-    EXPECT_TRUE(dataSet.startsWith("\x85" "200201"));
+    EXPECT_TRUE(dataSet.startsWith("\x85"
+                                   "200201"));
 
-    EXPECT_EQ(exchange("\x85" "200201\r", QStringLiteral("86")), QByteArray("\x86" "3335\r"));
+    EXPECT_EQ(exchange("\x85"
+                       "200201\r",
+                       QStringLiteral("86")),
+              QByteArray("\x86"
+                         "3335\r"));
     EXPECT_TRUE(sim.logged(QStringLiteral("data set stored"), 500));
-    EXPECT_EQ(exchange("\x84" "20\r", QStringLiteral("85")), QByteArray("\x85" "200201\r"));
+    EXPECT_EQ(exchange("\x84"
+                       "20\r",
+                       QStringLiteral("85")),
+              QByteArray("\x85"
+                         "200201\r"));
 }
 
 TEST_F(SimulatorLinkTest, ResetIsConfirmed)
@@ -59,9 +70,15 @@ TEST_F(SimulatorLinkTest, GarbageAndSplitFramesAreSurvived)
     QByteArray discarded;
     QObject::connect(link.get(), &SerialLink::debugOutput,
                      [&](const QByteArray& bytes, bool) { discarded += bytes; });
-    const QByteArray dataSet = exchange("\x84" "20\r", QStringLiteral("85"));
+    const QByteArray dataSet = exchange("\x84"
+                                        "20\r",
+                                        QStringLiteral("85"));
     ASSERT_EQ(dataSet.size(), 1958);
-    EXPECT_EQ(exchange("\x85" "200201\r", QStringLiteral("86")), QByteArray("\x86" "3335\r"));
+    EXPECT_EQ(exchange("\x85"
+                       "200201\r",
+                       QStringLiteral("86")),
+              QByteArray("\x86"
+                         "3335\r"));
     EXPECT_EQ(discarded.size(), 14) << "seven noise bytes before each of the two frames";
 }
 
@@ -96,4 +113,30 @@ TEST_F(SimulatorLinkTest, SimulatorKilledInMidTransferEndsTheWaitAndTheLinkRecov
     ASSERT_TRUE(again.start({QStringLiteral("--link"), folder.file(QStringLiteral("ttySIM"))}));
     EXPECT_EQ(exchange("\x80\r", QStringLiteral("81")), QByteArray("\x81\r"));
     EXPECT_TRUE(port->PortOpen());
+}
+
+TEST_F(SimulatorLinkTest, DeviceStateIsSavedAndLoadedAgain)
+{
+    startDevice();
+    const QByteArray record = "\x85"
+                              "32" +
+                              QByteArray("Kept").toHex().toUpper() + "\r";
+    ASSERT_FALSE(exchange(record, QStringLiteral("86")).isEmpty());
+    const QString state = folder.file(QStringLiteral("state"));
+    sim.command(QStringLiteral("save ") + state);
+    ASSERT_TRUE(sim.logged(QStringLiteral("] saved"), 1000));
+    EXPECT_EQ(TestFolder::read(state + QStringLiteral("/record2.cns")).left(6), QByteArray("Kept  "));
+    sim.kill();
+    link->ClosePort();
+
+    SimulatorProcess again;
+    ASSERT_TRUE(again.start(
+        {QStringLiteral("--link"), folder.file(QStringLiteral("ttySIM")), QStringLiteral("--state"), state}));
+    ASSERT_TRUE(link->OpenPort());
+    const QByteArray answer = exchange("\x84"
+                                       "32\r",
+                                       QStringLiteral("85"));
+    EXPECT_TRUE(answer.startsWith("\x85"
+                                  "32" +
+                                  QByteArray("Kept    ").toHex().toUpper()));
 }

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QTimer>
 
-
 SimulatorProcess::~SimulatorProcess()
 {
     kill();

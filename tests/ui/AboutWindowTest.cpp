@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMouseEvent>
-#include <QTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -48,14 +48,17 @@ TEST(ModelPictures, EveryPictureRenders)
         EXPECT_FALSE(ModelPictures::icon(index).pixmap(32).isNull()) << index;
     }
     // Each model has a picture of its own.
-    EXPECT_NE(ModelPictures::logo(1, QSize(64, 40)).toImage(), ModelPictures::logo(3, QSize(64, 40)).toImage());
-    EXPECT_NE(ModelPictures::logo(0, QSize(64, 40)).toImage(), ModelPictures::logo(1, QSize(64, 40)).toImage());
+    EXPECT_NE(ModelPictures::logo(1, QSize(64, 40)).toImage(),
+              ModelPictures::logo(3, QSize(64, 40)).toImage());
+    EXPECT_NE(ModelPictures::logo(0, QSize(64, 40)).toImage(),
+              ModelPictures::logo(1, QSize(64, 40)).toImage());
 }
 
 TEST(AboutWindow, InfoTextBreaksAtCrAndTab)
 {
     AboutWindow about(sampleInfo(), false);
-    EXPECT_EQ(about.infoText(), QStringLiteral("ZEL308 Editor  V2.4.17\nRimtal Audio\nfirst\nsecond\ttabbed"));
+    EXPECT_EQ(about.infoText(),
+              QStringLiteral("ZEL308 Editor  V2.4.17\nRimtal Audio\nfirst\nsecond\ttabbed"));
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Info zu ZEL308Tools"));
 }
 
@@ -77,7 +80,8 @@ TEST(AboutWindow, AltAddsTheLegalLineAndEscCloses)
     QKeyEvent alt(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
     QCoreApplication::sendEvent(about.okButton(), &alt);
     EXPECT_TRUE(about.details());
-    EXPECT_EQ(about.infoText().section(QLatin1Char('\n'), 1, 1), QStringLiteral("Copyright (C) Rimtal Audio"));
+    EXPECT_EQ(about.infoText().section(QLatin1Char('\n'), 1, 1),
+              QStringLiteral("Copyright (C) Rimtal Audio"));
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(about.infoView(), &esc);
     EXPECT_FALSE(about.isVisible());
@@ -90,9 +94,10 @@ TEST(AboutWindow, WebAddressOpensWithTheDesktop)
     AboutWindow about(sampleInfo(), false);
     QUrl opened;
     about.setUrlOpener([&](const QUrl& url) { opened = url; });
-    EXPECT_EQ(about.internetLabel()->toolTip(), QStringLiteral("Internet:  https://www.rimtal-audio.example"));
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
+    EXPECT_EQ(about.internetLabel()->toolTip(),
+              QStringLiteral("Internet:  https://www.rimtal-audio.example"));
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(about.internetLabel(), &release);
     EXPECT_EQ(opened, QUrl(QStringLiteral("https://www.rimtal-audio.example")));
     EXPECT_TRUE(opened.host().endsWith(QStringLiteral(".example")));

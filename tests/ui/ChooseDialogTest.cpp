@@ -10,7 +10,13 @@
 
 namespace {
 
-enum class Action { Ok, Cancel, DoubleClick, ClickThenOk };
+enum class Action
+{
+    Ok,
+    Cancel,
+    DoubleClick,
+    ClickThenOk
+};
 
 struct Case
 {
@@ -72,16 +78,16 @@ TEST_P(ChooseDialogCases, PickReturnsTheCodeTheUserMeant)
 
 INSTANTIATE_TEST_SUITE_P(
     ChooseDialog, ChooseDialogCases,
-    ::testing::Values(Case{"OkWithoutSelectionGivesEmpty", QString(), -1, Action::Ok, 0, QString()},
-                      Case{"PresetIsSelectedAndOkKeepsIt", QStringLiteral(" 1001 "), 2, Action::Ok, 0,
-                           QStringLiteral("1001")},
-                      Case{"CancelKeepsTheCallersCode", QStringLiteral("1100"), 3, Action::Cancel, 1,
-                           QStringLiteral("1100")},
-                      Case{"UnknownPresetSelectsNothing", QStringLiteral("1406"), -1, Action::Ok, 0, QString()},
-                      Case{"DoubleClickChooses", QStringLiteral("1000"), 1, Action::DoubleClick, 3,
-                           QStringLiteral("1100")},
-                      Case{"ClickThenOkChoosesTheClickedEntry", QString(), -1, Action::ClickThenOk, 0,
-                           QStringLiteral("0")}),
+    ::testing::Values(
+        Case{"OkWithoutSelectionGivesEmpty", QString(), -1, Action::Ok, 0, QString()},
+        Case{"PresetIsSelectedAndOkKeepsIt", QStringLiteral(" 1001 "), 2, Action::Ok, 0,
+             QStringLiteral("1001")},
+        Case{"CancelKeepsTheCallersCode", QStringLiteral("1100"), 3, Action::Cancel, 1,
+             QStringLiteral("1100")},
+        Case{"UnknownPresetSelectsNothing", QStringLiteral("1406"), -1, Action::Ok, 0, QString()},
+        Case{"DoubleClickChooses", QStringLiteral("1000"), 1, Action::DoubleClick, 3, QStringLiteral("1100")},
+        Case{"ClickThenOkChoosesTheClickedEntry", QString(), -1, Action::ClickThenOk, 0,
+             QStringLiteral("0")}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST(ChooseDialog, EntriesKeepTheirOrderAndCaptionComesFromTheMessages)

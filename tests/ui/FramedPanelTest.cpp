@@ -78,11 +78,10 @@ TEST(FramedPanel, FrameFollowsThePanelSizeAndRaisesItsMouseEvents)
     panel.show();
     EXPECT_EQ(panel.frame()->geometry(), QRect(0, 0, 200, 80));
     int pressedX = -1;
-    QObject::connect(&panel, &FramedPanel::mousePressed, [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) {
-        pressedX = x;
-    });
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(40, 30), QPointF(40, 30), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QObject::connect(&panel, &FramedPanel::mousePressed,
+                     [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int) { pressedX = x; });
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(40, 30), QPointF(40, 30), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(panel.frame(), &press);
     EXPECT_EQ(pressedX, 40);
 }

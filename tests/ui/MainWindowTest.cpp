@@ -46,7 +46,7 @@ TEST_P(TabStripVariants, OptionalPagesFollowTheirSettings)
     env.settings.ShowTabStrip_FBOX = v.fbox;
     env.settings.ShowTabStrip_Monitor = v.monitor;
     env.settings.ShowTabStrip_IO_Opt = v.gpio;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     EXPECT_EQ(tabTexts(window), v.captions);
     // Every tab found its page.
@@ -57,21 +57,37 @@ TEST_P(TabStripVariants, OptionalPagesFollowTheirSettings)
 const QString S = QStringLiteral("TabStrip_");
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, TabStripVariants,
-    ::testing::Values(
-        TabVariant{"AllOptionalOff", false, false, false, false, false,
-                   {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER", S + "SNAPSHOT_GER"}},
-        TabVariant{"SystemAddsSixthTab", true, false, false, false, false,
-                   {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER", S + "SNAPSHOT_GER",
-                    QStringLiteral("S&YSTEM")}},
-        TabVariant{"AllOn", true, true, true, true, true,
-                   {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER", S + "MONITOR_GER",
-                    S + "GPIO_GER", S + "ESAM_GER", S + "SNAPSHOT_GER", S + "FBOX_GER", QStringLiteral("S&YSTEM")}}),
+    ::testing::Values(TabVariant{"AllOptionalOff",
+                                 false,
+                                 false,
+                                 false,
+                                 false,
+                                 false,
+                                 {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER",
+                                  S + "SNAPSHOT_GER"}},
+                      TabVariant{"SystemAddsSixthTab",
+                                 true,
+                                 false,
+                                 false,
+                                 false,
+                                 false,
+                                 {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER",
+                                  S + "SNAPSHOT_GER", QStringLiteral("S&YSTEM")}},
+                      TabVariant{"AllOn",
+                                 true,
+                                 true,
+                                 true,
+                                 true,
+                                 true,
+                                 {S + "STATUS_GER", S + "NAME_GER", S + "LAYER_GER", S + "OUTPUT_GER",
+                                  S + "MONITOR_GER", S + "GPIO_GER", S + "ESAM_GER", S + "SNAPSHOT_GER",
+                                  S + "FBOX_GER", QStringLiteral("S&YSTEM")}}),
     [](const ::testing::TestParamInfo<TabVariant>& info) { return std::string(info.param.name); });
 
 TEST(MainWindowTabs, CaptionAndTooltipComeFromThePageSection)
 {
     UiTestEnv env("[TabStrip_Name_GER]\nCaption=Namen\nToolTip=Die Signalnamen\n");
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     EXPECT_EQ(window.tabStrip()->tabText(1), QStringLiteral("Namen"));
     EXPECT_EQ(window.tabStrip()->tabToolTip(1), QStringLiteral("Die Signalnamen"));
@@ -96,7 +112,7 @@ TEST_P(ActTabStrip, StoredTabIsSelectedWhenValid)
     const StoredTab& c = GetParam();
     UiTestEnv env(QByteArray("[Recent]\nActTabStrip=") + c.stored + "\n");
     env.settings.RestoreLastPosition = c.restore;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     ASSERT_EQ(window.tabStrip()->count(), 5);
     EXPECT_EQ(window.currentTabNumber(), c.expectedTab);
@@ -123,7 +139,7 @@ TEST_P(FixedWidth, WidthFollowsTheFaderCount)
     EXPECT_EQ(MainWindow::fixedWidthTwips(faders), twips);
     UiTestEnv env;
     env.settings.Layer_NumFaders = static_cast<qint16>(faders);
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     window.resize(Twips::toPixelsX(20000), window.height());
     EXPECT_EQ(window.width(), Twips::toPixelsX(twips));
@@ -137,7 +153,7 @@ TEST(MainWindowSize, TwelveFadersGive11130Twips)
 {
     UiTestEnv env;
     env.settings.Layer_NumFaders = 12;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     EXPECT_EQ(window.placement().width, 11130);
 }
@@ -147,7 +163,7 @@ TEST(MainWindowSize, HeightSnapsTo1800AndMaxMainHeight)
     UiTestEnv env;
     env.settings.MaxMainHeight = 9000;
     env.settings.CountInput = {4, 4, 4, 4, 4};
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     window.resize(window.width(), Twips::toPixelsY(30000));
     EXPECT_EQ(window.placement().height, 9000);
@@ -159,9 +175,10 @@ TEST(MainWindowSize, TallNamesPageRaisesMaxMainHeight)
 {
     UiTestEnv env;
     env.settings.CountInput = {64, 0, 0, 0, 0};
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
-    const int pageHeight = Twips::fromPixelsY(window.page(QStringLiteral("frmTabStripData02"))->fraTab()->height());
+    const int pageHeight =
+        Twips::fromPixelsY(window.page(QStringLiteral("frmTabStripData02"))->fraTab()->height());
     EXPECT_EQ(env.settings.MaxMainHeight, pageHeight + 1660);
     window.resize(window.width(), Twips::toPixelsY(32000));
     EXPECT_EQ(window.height(), Twips::toPixelsY(pageHeight + 1660));
@@ -171,7 +188,7 @@ TEST(MainWindowSize, FewFadersNarrowThePagesToTheTabStrip)
 {
     UiTestEnv env;
     env.settings.Layer_NumFaders = 8;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     const int limit = window.tabStrip()->width() - window.verticalScroll()->width() - Twips::toPixelsX(196);
     for (const auto& page : window.pages()) {
@@ -184,7 +201,7 @@ TEST(MainWindowSize, FewFadersNarrowThePagesToTheTabStrip)
 TEST(MainWindowToolbar, FifteenButtonsWithThreeSeparatorsRaiseTheirIndex)
 {
     UiTestEnv env("[Messages_GER]\nMenu_FileRead.ToolTip=Datei lesen\n");
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     for (int i = 1; i <= MainWindow::ButtonCount; ++i) {
         ASSERT_NE(window.toolButton(i), nullptr) << i;
         EXPECT_EQ(window.toolButton(i)->isSeparator(), i == 4 || i == 11 || i == 14) << i;
@@ -205,7 +222,7 @@ TEST(MainWindowToolbar, FifteenButtonsWithThreeSeparatorsRaiseTheirIndex)
 TEST(MainWindowTimer, SendTimerRunsCommand107Once)
 {
     UiTestEnv env;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     QList<int> commands;
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::commandRequested, [&](int n) {
@@ -227,7 +244,7 @@ TEST(MainWindowDebug, DatasetButtonOnlyWithDebug)
     for (bool debug : {false, true}) {
         UiTestEnv env;
         env.settings.Debug = debug;
-        MainWindow window(env.settings, *env.messages);
+        MainWindow window(*env.pages);
         window.show();
         EXPECT_EQ(window.debugButton()->isVisible(), debug);
         EXPECT_EQ(window.debugButton()->text(), QStringLiteral("dataset"));
@@ -241,7 +258,7 @@ TEST(MainWindowDebug, DatasetButtonOnlyWithDebug)
 TEST(MainWindowEvents, FirstActivationOnceAndRefreshOnlyAfterStartUp)
 {
     UiTestEnv env;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     int activations = 0;
     int refreshes = 0;
     QObject::connect(&window, &MainWindow::firstActivated, [&] { ++activations; });
@@ -263,7 +280,7 @@ TEST(MainWindowEvents, FirstActivationOnceAndRefreshOnlyAfterStartUp)
 TEST(MainWindowEvents, ClosingAsksTheEndProcedure)
 {
     UiTestEnv env;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     int requests = 0;
     QObject::connect(&window, &MainWindow::closeRequested, [&] { ++requests; });
@@ -280,7 +297,7 @@ TEST(MainWindowScroll, TallPageScrollsAndTheBlindFollows)
 {
     UiTestEnv env;
     env.settings.CountInput = {40, 0, 0, 0, 0};
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.show();
     window.resize(window.width(), Twips::toPixelsY(4000));
     window.tabStrip()->setCurrentIndex(1);

@@ -5,6 +5,8 @@
 #include "Twips.h"
 #include "UiTestEnv.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -26,7 +28,7 @@ protected:
     std::unique_ptr<NamesPage> load(std::array<qint16, 5> counts)
     {
         env.settings.CountInput = counts;
-        auto page = std::make_unique<NamesPage>(env.settings, *env.messages);
+        auto page = std::make_unique<NamesPage>(*env.pages);
         page->load(&container);
         return page;
     }
@@ -107,7 +109,7 @@ TEST(StatusPage, MissingSectionShowsTheKeysAndNoTooltips)
 {
     UiTestEnv env("[TabStrip_Status_GER]\nLabel02=Baujahr\nToolTip02=Jahr der Fertigung\n");
     QWidget container;
-    StatusPage page(env.settings, *env.messages);
+    StatusPage page(*env.pages);
     page.load(&container);
     EXPECT_EQ(page.txtLblStatus(0)->text(), QStringLiteral("Label01"));
     EXPECT_EQ(page.txtLblStatus(5)->text(), QStringLiteral("Label06"));
@@ -117,6 +119,35 @@ TEST(StatusPage, MissingSectionShowsTheKeysAndNoTooltips)
     EXPECT_EQ(page.txtLblStatus(1)->toolTip(), QStringLiteral("Jahr der Fertigung"));
     EXPECT_EQ(page.txtStatus(5)->maxLength(), 64);
     EXPECT_EQ(page.fraStatus()->caption(), QString());
+}
+
+} // namespace
+
+namespace {
+
+void type(QLineEdit* box, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box, &press);
+    }
+}
+
+TEST_F(NamesPageLayout, NameBoxesTakeOnlyNameCharactersUpToTheLength)
+{
+    env.settings.TextLenInput = 6;
+    auto page = load({4, 4, 4, 4, 4});
+    QLineEdit* box = page->txtInput(2, 1);
+    type(box, QStringLiteral("Mi\u00e4c'1\"23456"));
+    EXPECT_EQ(box->text(), QStringLiteral("Mic123"));
+    box->clear();
+    type(box, QStringLiteral("a-b/c"));
+    EXPECT_EQ(box->text(), QStringLiteral("a-b/c"));
+    // Pasting goes through the same rule: a refused character keeps the text.
+    box->setText(QStringLiteral("ok"));
+    box->selectAll();
+    box->insert(QStringLiteral("\u00fcber"));
+    EXPECT_EQ(box->text(), QStringLiteral("ok"));
 }
 
 } // namespace

@@ -36,7 +36,8 @@ TEST(ProtocolWindow, OldestLinesGoAtALineBreak)
     window.appendLine(QString(20, QLatin1Char('y')), 0);
     EXPECT_TRUE(window.text().startsWith(QLatin1Char(' ') + filler));
     EXPECT_EQ(window.text().size(), 20470 - 7 + 23);
-    EXPECT_EQ(window.view()->toPlainText(), QString(window.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).chopped(1));
+    EXPECT_EQ(window.view()->toPlainText(),
+              QString(window.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).chopped(1));
 }
 
 TEST(ProtocolWindow, NothingIsDroppedWhenTheFirstLineBreakLiesBeyond)
@@ -50,7 +51,8 @@ TEST(ProtocolWindow, NothingIsDroppedWhenTheFirstLineBreakLiesBeyond)
 
 TEST(ProtocolWindow, TextsLoadAtFirstShowingAndOkOnlyHides)
 {
-    UiTestEnv env("[Messages_GER]\nForm_Proto.Caption=Protokoll der Sitzung\nForm_Proto.ToolTip=Alle Meldungen\n");
+    UiTestEnv env(
+        "[Messages_GER]\nForm_Proto.Caption=Protokoll der Sitzung\nForm_Proto.ToolTip=Alle Meldungen\n");
     ProtocolWindow window(*env.messages, env.settings.Language);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Protokoll"));
     window.appendLine(QStringLiteral("kept"), 0);

@@ -18,6 +18,7 @@ namespace {
 
 struct BoxKind
 {
+    const char* name;
     MessageIcon icon;
     bool query;
     QMessageBox::Icon shownIcon;
@@ -55,10 +56,12 @@ TEST_P(MessageBoxKinds, BoxHasTheIconButtonsTitleAndTrimmedText)
 
 INSTANTIATE_TEST_SUITE_P(
     QtUserInterface, MessageBoxKinds,
-    ::testing::Values(BoxKind{MessageIcon::Exclamation, false, QMessageBox::Warning, QMessageBox::Ok},
-                      BoxKind{MessageIcon::Information, false, QMessageBox::Information, QMessageBox::Ok},
-                      BoxKind{MessageIcon::Stop, true, QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No},
-                      BoxKind{MessageIcon::Stop, false, QMessageBox::Critical, QMessageBox::Ok}));
+    ::testing::Values(
+        BoxKind{"OperationError", MessageIcon::Exclamation, false, QMessageBox::Warning, QMessageBox::Ok},
+        BoxKind{"LinkReply", MessageIcon::Information, false, QMessageBox::Information, QMessageBox::Ok},
+        BoxKind{"Query", MessageIcon::Stop, true, QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No},
+        BoxKind{"VersionMessage", MessageIcon::Stop, false, QMessageBox::Critical, QMessageBox::Ok}),
+    [](const ::testing::TestParamInfo<BoxKind>& info) { return std::string(info.param.name); });
 
 TEST(QtUserInterface, OnlyYesConfirms)
 {
@@ -117,7 +120,8 @@ TEST(QtUserInterface, FileDialogsTakeTitleFilterSuffixAndProposedPath)
 {
     UiTestEnv env;
     QtUserInterface ui;
-    const FileDialogRequest request{QStringLiteral("Speichern unter"), QStringLiteral("ZEL/MOR Rimtal Daten  (*.DAT)|*.DAT"),
+    const FileDialogRequest request{QStringLiteral("Speichern unter"),
+                                    QStringLiteral("ZEL/MOR Rimtal Daten  (*.DAT)|*.DAT"),
                                     QStringLiteral("DAT"), env.folder.file(QStringLiteral("Studio.DAT"))};
     for (bool save : {true, false}) {
         ui.setFileDialogAnswer([&](QFileDialog& dialog) {
@@ -154,7 +158,7 @@ class WithMainWindow : public ::testing::Test
 protected:
     UiTestEnv env;
     QtUserInterface ui;
-    MainWindow window{env.settings, *env.messages};
+    MainWindow window{*env.pages};
 
     void SetUp() override
     {
@@ -200,7 +204,8 @@ TEST(TransferDialog, DesignTextsAndClosingCancels)
 {
     TransferDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Datenübertragung"));
-    EXPECT_NE(dialog.findChild<QLabel*>()->text().indexOf(QStringLiteral("Datenübertragung, bitte warten...")), -1);
+    EXPECT_NE(
+        dialog.findChild<QLabel*>()->text().indexOf(QStringLiteral("Datenübertragung, bitte warten...")), -1);
     bool cancelled = false;
     dialog.showOver(nullptr, QString(), [&] { cancelled = true; });
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Datenübertragung"));

@@ -90,7 +90,7 @@ TEST(Screenshots, MainWindowOnEveryPage)
     env.settings.ShowTabStrip_Monitor = env.settings.ShowTabStrip_IO_Opt = true;
     env.settings.CountInput = {12, 4, 4, 2, 6};
     env.settings.Debug = true;
-    MainWindow window(env.settings, *env.messages);
+    MainWindow window(*env.pages);
     window.setWindowTitle(QStringLiteral("ZEL308Tools Version 1.0 Build 0"));
     window.show();
     window.resize(window.width(), Twips::toPixelsY(9000));
@@ -108,8 +108,9 @@ TEST(Screenshots, MainWindowOnEveryPage)
 
 TEST(Screenshots, AboutAndSplashOfEveryModel)
 {
-    for (const QString& model : {QStringLiteral("ZEL308"), QStringLiteral("ZEL312s"), QStringLiteral("MOR304m"),
-                                 QStringLiteral("MOR308m"), QStringLiteral("Studio")}) {
+    for (const QString& model :
+         {QStringLiteral("ZEL308"), QStringLiteral("ZEL312s"), QStringLiteral("MOR304m"),
+          QStringLiteral("MOR308m"), QStringLiteral("Studio")}) {
         AboutWindow about(info(model), false);
         about.show();
         save(about, QStringLiteral("about-") + model);
@@ -133,7 +134,8 @@ TEST(Screenshots, ChoiceDialogAndProtocol)
 
     ProtocolWindow proto(*env.messages, env.settings.Language);
     for (int i = 0; i < 30; ++i)
-        proto.appendLine(QStringLiteral("Mo  07.12.2026  10:30:%1   Daten gesendet").arg(i, 2, 10, QLatin1Char('0')), 0);
+        proto.appendLine(
+            QStringLiteral("Mo  07.12.2026  10:30:%1   Daten gesendet").arg(i, 2, 10, QLatin1Char('0')), 0);
     proto.show();
     save(proto, QStringLiteral("protocol"));
 }

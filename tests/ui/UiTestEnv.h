@@ -1,7 +1,9 @@
 #pragma once
 
 #include "AppSettings.h"
+#include "DataSet.h"
 #include "MessageTexts.h"
+#include "pages/PageContext.h"
 #include "TestFolder.h"
 
 #include <QByteArray>
@@ -16,9 +18,12 @@ struct UiTestEnv
         settings.SettingsFile = folder.write(QStringLiteral("ZEL308Tools.Ini"), ini);
         settings.ProgramFileName = QStringLiteral("ZEL308Tools");
         messages = std::make_unique<MessageTexts>(settings.SettingsFile, settings.Language);
+        pages = std::make_unique<PageContext>(settings, *messages, data);
     }
 
     TestFolder folder;
     AppSettings settings;
     std::unique_ptr<MessageTexts> messages;
+    ConfigurationData data;
+    std::unique_ptr<PageContext> pages;
 };

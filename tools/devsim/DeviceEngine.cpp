@@ -69,7 +69,9 @@ void DeviceEngine::onBytes(const QByteArray& bytes)
     for (char b : bytes) {
         if (isStart(b)) {
             if (!m_frame.isEmpty())
-                m_log(QStringLiteral("torn frame %1 of %2 bytes dropped").arg(codeOf(m_frame.at(0))).arg(m_frame.size()));
+                m_log(QStringLiteral("torn frame %1 of %2 bytes dropped")
+                          .arg(codeOf(m_frame.at(0)))
+                          .arg(m_frame.size()));
             m_frame = QByteArray(1, b);
         } else if (!m_frame.isEmpty()) {
             m_frame.append(b);
@@ -112,8 +114,9 @@ void DeviceEngine::handle(const QByteArray& frame)
     }
     case 0x86: {
         const qint32 sum = QByteArray::fromHex(payload).toInt();
-        m_log(sum == m_sentChecksum ? QStringLiteral("checksum %1 confirmed").arg(sum)
-                                    : QStringLiteral("checksum %1 does not match %2").arg(sum).arg(m_sentChecksum));
+        m_log(sum == m_sentChecksum
+                  ? QStringLiteral("checksum %1 confirmed").arg(sum)
+                  : QStringLiteral("checksum %1 does not match %2").arg(sum).arg(m_sentChecksum));
         if (m_ackTimeout.isActive()) {
             m_ackTimeout.stop();
             sendNextRecord();
@@ -245,7 +248,9 @@ void DeviceEngine::storeData(const QByteArray& payload)
     const QByteArray kind = payload.left(2);
     const QByteArray bytes = QByteArray::fromHex(payload.mid(2));
     auto record = [](const QByteArray& part) {
-        return part.left(DeviceState::RecordSize) + QByteArray(DeviceState::RecordSize - qMin<qsizetype>(part.size(), DeviceState::RecordSize), ' ');
+        return part.left(DeviceState::RecordSize) +
+               QByteArray(DeviceState::RecordSize - qMin<qsizetype>(part.size(), DeviceState::RecordSize),
+                          ' ');
     };
     if (kind == "20") {
         m_state.dataSet = payload;
@@ -266,6 +271,8 @@ void DeviceEngine::logFrame(const char* direction, const QByteArray& frame)
 {
     const QByteArray payload = frame.mid(1, frame.endsWith(kEnd) ? frame.size() - 2 : frame.size() - 1);
     const QByteArray shown = payload.size() > 64 ? payload.left(64) + "..." : payload;
-    m_log(QStringLiteral("%1 %2 len=%3 %4").arg(QLatin1String(direction), codeOf(frame.at(0))).arg(payload.size())
+    m_log(QStringLiteral("%1 %2 len=%3 %4")
+              .arg(QLatin1String(direction), codeOf(frame.at(0)))
+              .arg(payload.size())
               .arg(QString::fromLatin1(shown)));
 }

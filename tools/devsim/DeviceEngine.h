@@ -16,9 +16,9 @@ class SimLine;
 struct DeviceFaults
 {
     bool wrongChecksum = false;
-    bool silent = false;        // answers nothing at all
-    int garbageBytes = 0;       // noise before every frame sent
-    bool splitFrames = false;   // frames leave in random small pieces
+    bool silent = false;      // answers nothing at all
+    int garbageBytes = 0;     // noise before every frame sent
+    bool splitFrames = false; // frames leave in random small pieces
     bool missingEndByte = false;
     int answerDelayMs = 0;
     bool groupAsOnePayload = false; // "84" "30" answered with one "30" payload
@@ -30,8 +30,8 @@ class DeviceEngine : public QObject
 {
     Q_OBJECT
 public:
-    DeviceEngine(DeviceState& state, SimLine& line, DeviceFaults faults, std::function<void(const QString&)> log,
-                 quint32 seed);
+    DeviceEngine(DeviceState& state, SimLine& line, DeviceFaults faults,
+                 std::function<void(const QString&)> log, quint32 seed);
 
     // A frame towards the program: "80", "82", "84 <kind>", "87".
     bool startCommand(const QString& command);

@@ -30,20 +30,20 @@ QByteArray defaultDataSet()
     p.append(QByteArray((64 - slots) * 8, ' '));
     for (int i = 0; i < 64; ++i) // layer table: source codes 1000 + k
         p.append(char(0x03)).append(char(0xE8 + i % 8));
-    p.append(QByteArray(128, '\0'));  // output pick-offs
-    p.append(char(1));                // monitor mode
-    p.append(QByteArray(2, '\0'));    // monitor channel
-    p.append(char(1));                // monitor pick-off
+    p.append(QByteArray(128, '\0'));   // output pick-offs
+    p.append(char(1));                 // monitor mode
+    p.append(QByteArray(2, '\0'));     // monitor channel
+    p.append(char(1));                 // monitor pick-off
     p.append(QByteArray(4 + 8, '\0')); // peak pick-offs, external monitor keys
-    p.append(char(1));                // GPIO options mode
+    p.append(char(1));                 // GPIO options mode
     p.append(QByteArray(16 + 32, '\0'));
-    p.append(char(1));                // control mode
-    p.append(QByteArray(36, '\0'));   // VTR sources
+    p.append(char(1));                 // control mode
+    p.append(QByteArray(36, '\0'));    // VTR sources
     p.append(char(0)).append(char(0)); // ESAM frames, channels
     for (int k = 1; k <= 8; ++k)
         p.append(padded(QStringLiteral("CONF%1").arg(k).toLatin1(), 8));
     p.append(char(0)).append(char(0)).append(char(0)); // flags 1, flags 2, start-up configuration
-    p.append(QByteArray(36, '\0'));   // fader box inputs and outputs
+    p.append(QByteArray(36, '\0'));                    // fader box inputs and outputs
     return p.toHex().toUpper();
 }
 
@@ -84,7 +84,8 @@ bool DeviceState::load(const QString& folder, QString* error)
     if (found) {
         const QList<QByteArray> lines = bytes.split('\n');
         for (int i = 0; i < 6; ++i)
-            statusTexts[i] = i < lines.size() ? Cp1252::decode(lines[i]).remove(QLatin1Char('\r')) : QString();
+            statusTexts[i] =
+                i < lines.size() ? Cp1252::decode(lines[i]).remove(QLatin1Char('\r')) : QString();
     }
     bytes = readFile(dir.filePath(QStringLiteral("acu.txt")), &found);
     if (found)

@@ -20,7 +20,8 @@ QElapsedTimer g_clock;
 
 void say(const QString& text)
 {
-    std::fprintf(stdout, "[%9.1f] %s\n", double(g_clock.nsecsElapsed()) / 1e6, text.toLocal8Bit().constData());
+    std::fprintf(stdout, "[%9.1f] %s\n", double(g_clock.nsecsElapsed()) / 1e6,
+                 text.toLocal8Bit().constData());
     std::fflush(stdout);
 }
 
@@ -30,7 +31,10 @@ struct LineParameters
     char parity = 'N';
     int dataBits = 8;
     int stopBitsTimesTwo = 2;
-    int bitsPerCharacter() const { return 1 + dataBits + (parity == 'N' ? 0 : 1) + (stopBitsTimesTwo + 1) / 2; }
+    int bitsPerCharacter() const
+    {
+        return 1 + dataBits + (parity == 'N' ? 0 : 1) + (stopBitsTimesTwo + 1) / 2;
+    }
 };
 
 bool parseLine(const QString& text, LineParameters* out)
@@ -59,33 +63,43 @@ int main(int argc, char** argv)
         "Plays the device's control unit over a serial device or a pseudo-terminal.\n"
         "Commands on standard input: 80, 82, 84 <kind>, 87 (sent to the program), save <folder>, quit."));
     parser.addHelpOption();
-    const QCommandLineOption device(QStringLiteral("device"), QStringLiteral("Serial device to use instead of a pseudo-terminal."),
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("Serial device to use instead of a pseudo-terminal."),
                                     QStringLiteral("path"));
-    const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Symbolic link to place at the pseudo-terminal."),
+    const QCommandLineOption link(QStringLiteral("link"),
+                                  QStringLiteral("Symbolic link to place at the pseudo-terminal."),
                                   QStringLiteral("path"));
-    const QCommandLineOption line(QStringLiteral("line"), QStringLiteral("Line parameters, default 19200,N,8,1."),
+    const QCommandLineOption line(QStringLiteral("line"),
+                                  QStringLiteral("Line parameters, default 19200,N,8,1."),
                                   QStringLiteral("settings"), QStringLiteral("19200,N,8,1"));
-    const QCommandLineOption pace(QStringLiteral("pace"), QStringLiteral("Pace the pseudo-terminal at this baud rate."),
+    const QCommandLineOption pace(QStringLiteral("pace"),
+                                  QStringLiteral("Pace the pseudo-terminal at this baud rate."),
                                   QStringLiteral("baud"));
-    const QCommandLineOption state(QStringLiteral("state"), QStringLiteral("Load the device state from this folder."),
+    const QCommandLineOption state(QStringLiteral("state"),
+                                   QStringLiteral("Load the device state from this folder."),
                                    QStringLiteral("folder"));
     const QCommandLineOption saveOnExit(QStringLiteral("save-on-exit"),
                                         QStringLiteral("Save the device state to this folder when ending."),
                                         QStringLiteral("folder"));
-    const QCommandLineOption wrongChecksum(QStringLiteral("wrong-checksum"), QStringLiteral("Answer 85 with a wrong checksum."));
+    const QCommandLineOption wrongChecksum(QStringLiteral("wrong-checksum"),
+                                           QStringLiteral("Answer 85 with a wrong checksum."));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Answer nothing."));
-    const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("Send n noise bytes before every frame."),
+    const QCommandLineOption garbage(QStringLiteral("garbage"),
+                                     QStringLiteral("Send n noise bytes before every frame."),
                                      QStringLiteral("n"));
-    const QCommandLineOption split(QStringLiteral("split"), QStringLiteral("Send frames in random small pieces."));
-    const QCommandLineOption noEnd(QStringLiteral("no-end"), QStringLiteral("Leave out the end byte of every frame."));
-    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait this long before every answer."),
-                                   QStringLiteral("ms"));
-    const QCommandLineOption group(QStringLiteral("group-30"),
-                                   QStringLiteral("Answer a request for kind 30 with one payload of all eight records."));
+    const QCommandLineOption split(QStringLiteral("split"),
+                                   QStringLiteral("Send frames in random small pieces."));
+    const QCommandLineOption noEnd(QStringLiteral("no-end"),
+                                   QStringLiteral("Leave out the end byte of every frame."));
+    const QCommandLineOption delay(
+        QStringLiteral("delay"), QStringLiteral("Wait this long before every answer."), QStringLiteral("ms"));
+    const QCommandLineOption group(
+        QStringLiteral("group-30"),
+        QStringLiteral("Answer a request for kind 30 with one payload of all eight records."));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of the noise and the pieces."),
                                   QStringLiteral("n"), QStringLiteral("1"));
-    parser.addOptions({device, link, line, pace, state, saveOnExit, wrongChecksum, silent, garbage, split, noEnd,
-                       delay, group, seed});
+    parser.addOptions({device, link, line, pace, state, saveOnExit, wrongChecksum, silent, garbage, split,
+                       noEnd, delay, group, seed});
     parser.process(app);
 
     LineParameters params;
@@ -108,7 +122,8 @@ int main(int argc, char** argv)
         auto serial = std::make_unique<SerialDeviceLine>(parser.value(device), params.baud, params.parity,
                                                          params.dataBits, params.stopBitsTimesTwo);
         if (!serial->ok()) {
-            std::fprintf(stderr, "devsim: %s: %s\n", qPrintable(parser.value(device)), qPrintable(serial->error()));
+            std::fprintf(stderr, "devsim: %s: %s\n", qPrintable(parser.value(device)),
+                         qPrintable(serial->error()));
             return 1;
         }
         say(QStringLiteral("device %1").arg(parser.value(device)));
@@ -144,7 +159,8 @@ int main(int argc, char** argv)
     faults.groupAsOnePayload = parser.isSet(group);
 
     DeviceEngine engine(deviceState, *simLine, faults, say, parser.value(seed).toUInt());
-    QObject::connect(simLine.get(), &SimLine::lost, &app, [](const QString& why) { say(QStringLiteral("line lost: %1").arg(why)); });
+    QObject::connect(simLine.get(), &SimLine::lost, &app,
+                     [](const QString& why) { say(QStringLiteral("line lost: %1").arg(why)); });
 
     auto finish = [&] {
         if (parser.isSet(saveOnExit)) {
@@ -178,8 +194,9 @@ int main(int argc, char** argv)
             }
             if (command.startsWith(QLatin1String("save "))) {
                 QString error;
-                say(deviceState.save(command.mid(5).trimmed(), &error) ? QStringLiteral("saved")
-                                                                       : QStringLiteral("not saved: %1").arg(error));
+                say(deviceState.save(command.mid(5).trimmed(), &error)
+                        ? QStringLiteral("saved")
+                        : QStringLiteral("not saved: %1").arg(error));
                 continue;
             }
             if (!engine.startCommand(command))

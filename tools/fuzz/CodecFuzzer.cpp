@@ -1,18 +1,21 @@
-// Feeds arbitrary payloads to the transfer decoder. The first input byte picks the
-// layout, the collecting state and whether the rest goes in as it is (any bytes a
-// device might send) or as hex digits of a well-formed kind "20", "3n" or "30"
-// payload. A data set that decoded and encodes again must decode to itself.
+// Feeds arbitrary payloads to the transfer decoder and arbitrary status text
+// contents to ReadStatusTextBlock. The first input byte picks the target, the
+// layout and the collecting state, and whether the rest goes in as it is (any bytes
+// a device might send) or as hex digits (well-formed "20", "3n", "30" payloads and
+// status text lists). Without the blank-name check of a finished start-up, a
+// data set that decoded and encodes again must decode to itself.
 
 #include "AppContext.h"
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "Clock.h"
 #include "ConfigCollection.h"
+#include "DataContext.h"
 #include "DataSet.h"
-#include "DecoderOperations.h"
 #include "Helpers.h"
 #include "MessageTexts.h"
 #include "SelectorLists.h"
+#include "StatusTexts.h"
 #include "TransferDecoding.h"
 #include "TransferEncoding.h"
 #include "UserInterface.h"
@@ -37,18 +40,6 @@ public:
     void dataSetToPages() override {}
     void showTransferDialog(const QString&, std::function<void()>) override {}
     void hideTransferDialog() override {}
-};
-
-class ResetOnly final : public DecoderOperations
-{
-public:
-    explicit ResetOnly(ConfigurationData& data) : m_data(data) {}
-    void resetDataSet() override { m_data.Current = m_data.Reset; }
-    void checkBlankNames() override {}
-    void writeConfigFile(QString&, bool, bool) override {}
-
-private:
-    ConfigurationData& m_data;
 };
 
 struct Layout
@@ -127,44 +118,56 @@ QByteArray hexOf(const uint8_t* data, size_t size)
 
 } // namespace
 
+enum Target
+{
+    RawPayload,
+    HexPayload,
+    RawStatusTexts,
+    HexStatusTexts
+};
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static Run run;
     if (size == 0)
         return 0;
     const uint8_t control = data[0];
-    const Layout& layout = kLayouts[control & 3];
+    const auto target = static_cast<Target>(control & 3);
+    const Layout& layout = kLayouts[(control >> 2) & 3];
     run.settings.TextLenInput = layout.textLen;
     run.settings.Layer_NumFaders = layout.faders;
     run.settings.CountInput = layout.inputs;
     run.settings.CountOutput = layout.outputs;
-    run.settings.InitDone = control & 4;
+    run.settings.InitDone = control & 0x10;
     AppContext app{run.settings, run.messages, run.log, run.ui, run.clock};
-
     ConfigurationData records;
-    ConfigCollection collect;
-    if (control & 8)
-        collect = {true, (control >> 4) & 7, QStringLiteral("all.CNG")};
-    ResetOnly operations(records);
+    DataContext ctx{app, records, nullptr};
 
-    QByteArray payload;
-    if (control & 0x80) {
-        static const char* const kinds[] = {"20", "31", "30", "20"};
-        payload = QByteArray(kinds[(control >> 5) & 3]) + hexOf(data + 1, size - 1);
-    } else {
-        payload = QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const bool hex = target == HexPayload || target == HexStatusTexts;
+    const QByteArray rest = hex ? hexOf(data + 1, size - 1)
+                                : QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    if (target == RawStatusTexts || target == HexStatusTexts) {
+        ReadStatusTextBlock(ctx, QString::fromLatin1(rest));
+        return 0;
     }
 
-    const bool decoded = InterpretHexData(app, records, run.lists, collect, operations, payload);
-    if (!decoded || !payload.startsWith("20"))
-        return 0;
+    ConfigCollection collect;
+    if (control & 0x20) // the group file cannot be written: its failure path runs instead
+        collect = {true, 2 * (control >> 6), QStringLiteral("/nonexistent/all.CNG")};
+    static const char* const kinds[] = {"20", "31", "30", "20"};
+    const QByteArray payload = target == HexPayload ? QByteArray(kinds[control >> 6]) + rest : rest;
 
-    const DataExchangeFrame again = PrepareDataExchange(app, records, run.lists, QStringLiteral("20"));
+    // After start-up the blank-name check may put reset-image names in, which no
+    // payload carries; the round trip holds for the decoding alone.
+    if (!InterpretHexData(ctx, run.lists, collect, payload) || !payload.startsWith("20") ||
+        run.settings.InitDone)
+        return 0;
+    const DataExchangeFrame again = PrepareDataExchange(ctx, run.lists, QStringLiteral("20"));
     if (!again.ok())
         return 0;
     ConfigurationData second;
-    ResetOnly secondOperations(second);
-    if (!InterpretHexData(app, second, run.lists, collect, secondOperations, again.payload()))
+    DataContext secondCtx{app, second, nullptr};
+    if (!InterpretHexData(secondCtx, run.lists, collect, again.payload()))
         std::abort();
     if (!(second.Current == records.Current))
         std::abort();

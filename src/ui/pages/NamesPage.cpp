@@ -1,7 +1,11 @@
 #include "NamesPage.h"
 
 #include "AppSettings.h"
+#include "DataSet.h"
+#include "TrimRight.h"
 #include "FramedPanel.h"
+#include "PageContext.h"
+#include "NameKeyValidator.h"
 #include "PageControls.h"
 #include "Twips.h"
 
@@ -33,8 +37,8 @@ QString elementName(int part, int index)
 
 } // namespace
 
-NamesPage::NamesPage(AppSettings& settings, MessageTexts& messages)
-    : TabPage(settings, messages, QStringLiteral("frmTabStripData02"), QStringLiteral("name"),
+NamesPage::NamesPage(PageContext& context)
+    : TabPage(context, QStringLiteral("frmTabStripData02"), QStringLiteral("name"),
               QStringLiteral("TabStrip_Name_"))
 {
 }
@@ -45,12 +49,13 @@ void NamesPage::build(FramedPanel* fraTab)
 {
     PageControls::place(fraTab, 0, 0, FraTabWidth, FraTabHeight);
     for (int part = 1; part <= Parts; ++part) {
-        auto* panel = new FramedPanel(fraTab, QStringLiteral("fraContainerPart%1").arg(PageTexts::twoDigits(part)));
+        auto* panel =
+            new FramedPanel(fraTab, QStringLiteral("fraContainerPart%1").arg(PageTexts::twoDigits(part)));
         PageControls::place(panel, PanelLeft, FirstPanelTop + (part - 1) * PartGrid::HiddenPart, PanelWidth,
                             PanelHeight);
-        QLineEdit* label0 = PageControls::labelBox(
-            panel, QStringLiteral("txtLblPart%1_0").arg(PageTexts::twoDigits(part)), LabelLeft, LabelTop,
-            LabelWidth, LabelHeight);
+        QLineEdit* label0 =
+            PageControls::labelBox(panel, QStringLiteral("txtLblPart%1_0").arg(PageTexts::twoDigits(part)),
+                                   LabelLeft, LabelTop, LabelWidth, LabelHeight);
         QList<QWidget*> row;
         for (int i = 0; i < PartGrid::PerRow; ++i)
             row.append(PageControls::textBox(panel, elementName(part, i), LabelLeft + i * BoxPitch, BoxTop,
@@ -75,9 +80,13 @@ void NamesPage::loadPageTexts()
     }
     FramedPanel* tab = fraTab();
     tab->resize(tab->width(), Twips::toPixelsY(FraTabHeight + shift));
+    auto* validator = new NameKeyValidator(tab);
     for (const auto& grid : m_parts) {
-        for (QWidget* control : grid->controls())
-            static_cast<QLineEdit*>(control)->setMaxLength(settings().TextLenInput);
+        for (QWidget* control : grid->controls()) {
+            auto* box = static_cast<QLineEdit*>(control);
+            box->setMaxLength(settings().TextLenInput);
+            box->setValidator(validator);
+        }
     }
     raiseMaxMainHeight();
 }
@@ -90,4 +99,35 @@ QLineEdit* NamesPage::txtInput(int part, int index) const
     if (index < 0 || index >= grid.count())
         return nullptr;
     return static_cast<QLineEdit*>(grid.controls().value(index));
+}
+
+void NamesPage::toDataSet(ConfigurationData& data)
+{
+    for (int part = 1; part <= Parts; ++part) {
+        const PartGrid& grid = *m_parts.at(part - 1);
+        for (int i = 0; i < grid.count() && i < DataSet::SlotsPerPart; ++i)
+            data.Current.InputName[part - 1][i].set(TrimRight(txtInput(part, i)->text()));
+    }
+}
+
+bool NamesPage::fromDataSet(const ConfigurationData& data)
+{
+    for (int part = 1; part <= Parts; ++part) {
+        const PartGrid& grid = *m_parts.at(part - 1);
+        for (int i = 0; i < grid.count() && i < DataSet::SlotsPerPart; ++i)
+            txtInput(part, i)->setText(data.Current.InputName[part - 1][i].trimmedRight());
+    }
+    return true;
+}
+
+QString NamesPage::nameText(int part, int index) const
+{
+    const QLineEdit* box = txtInput(part, index);
+    return box ? box->text() : QString();
+}
+
+QString NamesPage::toolTip(int part, int index) const
+{
+    const QLineEdit* box = txtInput(part, index);
+    return box ? box->toolTip() : QString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NameBoxes.h"
 #include "PartGrid.h"
 #include "TabPage.h"
 
@@ -10,7 +11,7 @@ class QLineEdit;
 
 // `frmTabStripData02`: the names of the input signals in five parts, each part a
 // grid of text boxes that grows to the part's name count.
-class NamesPage : public TabPage
+class NamesPage : public TabPage, public NameBoxes
 {
     Q_OBJECT
 
@@ -18,12 +19,19 @@ public:
     static constexpr int Parts = 5;
     static constexpr int HalfLabelWidth = 3015;
 
-    NamesPage(AppSettings& settings, MessageTexts& messages);
+    explicit NamesPage(PageContext& context);
     ~NamesPage() override;
 
     // txtInput<part>(index), part 1..5, index from 0; null beyond the part's count.
     QLineEdit* txtInput(int part, int index) const;
     const PartGrid& part(int part) const { return *m_parts.at(part - 1); }
+
+    void toDataSet(ConfigurationData& data) override;
+    bool fromDataSet(const ConfigurationData& data) override;
+
+    // For the blank-name check: "" and no tooltip beyond the part's count.
+    QString nameText(int part, int index) const override;
+    QString toolTip(int part, int index) const override;
 
 protected:
     void build(FramedPanel* fraTab) override;

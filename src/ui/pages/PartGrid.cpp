@@ -54,8 +54,9 @@ int PartGrid::layOut(int count)
 QLineEdit* PartGrid::addLabel(int row)
 {
     const QLineEdit* label0 = m_labels.first();
-    auto* label = PageControls::labelBox(m_panel, label0->objectName().section(QLatin1Char('_'), 0, 0) +
-                                                      QLatin1Char('_') + QString::number(row),
+    auto* label = PageControls::labelBox(m_panel,
+                                         label0->objectName().section(QLatin1Char('_'), 0, 0) +
+                                             QLatin1Char('_') + QString::number(row),
                                          0, 0, 0, 0);
     label->setGeometry(label0->x(), m_labels.last()->y() + Twips::toPixelsY(RowPitch), label0->width(),
                        label0->height());

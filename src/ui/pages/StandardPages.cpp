@@ -4,7 +4,7 @@
 #include "PlaceholderPage.h"
 #include "StatusPage.h"
 
-std::vector<std::unique_ptr<TabPage>> CreateStandardPages(AppSettings& settings, MessageTexts& messages)
+std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
 {
     struct Design
     {
@@ -14,16 +14,20 @@ std::vector<std::unique_ptr<TabPage>> CreateStandardPages(AppSettings& settings,
     };
     // The pages whose controls come later keep their form name, caption and section.
     static const Design later[] = {
-        {"frmTabStripData03", "layer", "TabStrip_Layer_"},     {"frmTabStripData04", "monitor", "TabStrip_Monitor_"},
-        {"frmTabStripData05", "gpio", "TabStrip_GPIO_"},       {"frmTabStripData06", "esam", "TabStrip_Esam_"},
-        {"frmTabStripData07", "snapshot", "TabStrip_SnapShot_"}, {"frmTabStripData08", "fbox", "TabStrip_FBox_"},
-        {"frmTabStripData09", "output", "TabStrip_Output_"},   {"frmTabStripData99", "SYSTEM", "TabStrip_System_"},
+        {"frmTabStripData03", "layer", "TabStrip_Layer_"},
+        {"frmTabStripData04", "monitor", "TabStrip_Monitor_"},
+        {"frmTabStripData05", "gpio", "TabStrip_GPIO_"},
+        {"frmTabStripData06", "esam", "TabStrip_Esam_"},
+        {"frmTabStripData07", "snapshot", "TabStrip_SnapShot_"},
+        {"frmTabStripData08", "fbox", "TabStrip_FBox_"},
+        {"frmTabStripData09", "output", "TabStrip_Output_"},
+        {"frmTabStripData99", "SYSTEM", "TabStrip_System_"},
     };
     std::vector<std::unique_ptr<TabPage>> pages;
-    pages.push_back(std::make_unique<StatusPage>(settings, messages));
-    pages.push_back(std::make_unique<NamesPage>(settings, messages));
+    pages.push_back(std::make_unique<StatusPage>(context));
+    pages.push_back(std::make_unique<NamesPage>(context));
     for (const Design& d : later)
-        pages.push_back(std::make_unique<PlaceholderPage>(settings, messages, QString::fromLatin1(d.form),
+        pages.push_back(std::make_unique<PlaceholderPage>(context, QString::fromLatin1(d.form),
                                                           QString::fromLatin1(d.caption),
                                                           QString::fromLatin1(d.section)));
     return pages;

@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
-class MessageTexts;
+class PageContext;
 class TabPage;
 struct AppSettings;
 
 // The ten page forms in their order, frmTabStripData01 ... 09 and 99.
-std::vector<std::unique_ptr<TabPage>> CreateStandardPages(AppSettings& settings, MessageTexts& messages);
+std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context);

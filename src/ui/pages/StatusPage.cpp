@@ -1,7 +1,10 @@
 #include "StatusPage.h"
 
+#include "DataSet.h"
 #include "FramedPanel.h"
+#include "PageContext.h"
 #include "PageControls.h"
+#include "TrimRight.h"
 
 #include <QLineEdit>
 
@@ -13,8 +16,8 @@ constexpr int StatusTextLength = 64;
 
 } // namespace
 
-StatusPage::StatusPage(AppSettings& settings, MessageTexts& messages)
-    : TabPage(settings, messages, QStringLiteral("frmTabStripData01"), QStringLiteral("status"),
+StatusPage::StatusPage(PageContext& context)
+    : TabPage(context, QStringLiteral("frmTabStripData01"), QStringLiteral("status"),
               QStringLiteral("TabStrip_Status_"))
 {
 }
@@ -26,9 +29,10 @@ void StatusPage::build(FramedPanel* fraTab)
     PageControls::place(m_fraStatus, 120, 120, 9000, 3240);
     for (int i = 0; i < Lines; ++i) {
         const int top = FirstRowTop + i * RowPitch;
-        m_txtLblStatus.append(
-            PageControls::labelBox(m_fraStatus, QStringLiteral("txtLblStatus%1").arg(i), 240, top, 2280, 315));
-        QLineEdit* box = PageControls::textBox(m_fraStatus, QStringLiteral("txtStatus%1").arg(i), 2640, top, 6120, 315);
+        m_txtLblStatus.append(PageControls::labelBox(m_fraStatus, QStringLiteral("txtLblStatus%1").arg(i),
+                                                     240, top, 2280, 315));
+        QLineEdit* box =
+            PageControls::textBox(m_fraStatus, QStringLiteral("txtStatus%1").arg(i), 2640, top, 6120, 315);
         box->setMaxLength(StatusTextLength);
         m_txtStatus.append(box);
     }
@@ -46,4 +50,17 @@ void StatusPage::loadPageTexts()
         m_txtStatus[i - 1]->setToolTip(toolTip);
         m_txtLblStatus[i - 1]->setToolTip(toolTip);
     }
+}
+
+void StatusPage::toDataSet(ConfigurationData& data)
+{
+    for (int i = 0; i < Lines; ++i)
+        data.StatusText[i].set(TrimRight(m_txtStatus[i]->text()));
+}
+
+bool StatusPage::fromDataSet(const ConfigurationData& data)
+{
+    for (int i = 0; i < Lines; ++i)
+        m_txtStatus[i]->setText(data.StatusText[i].trimmedRight());
+    return true;
 }

@@ -14,12 +14,15 @@ class StatusPage : public TabPage
 public:
     static constexpr int Lines = 6;
 
-    StatusPage(AppSettings& settings, MessageTexts& messages);
+    explicit StatusPage(PageContext& context);
 
     // txtStatus(i) shows StatusText(i + 1).
     QLineEdit* txtStatus(int index) const { return m_txtStatus.value(index); }
     QLineEdit* txtLblStatus(int index) const { return m_txtLblStatus.value(index); }
     FramedPanel* fraStatus() const { return m_fraStatus; }
+
+    void toDataSet(ConfigurationData& data) override;
+    bool fromDataSet(const ConfigurationData& data) override;
 
 protected:
     void build(FramedPanel* fraTab) override;

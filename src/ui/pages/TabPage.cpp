@@ -2,13 +2,13 @@
 
 #include "AppSettings.h"
 #include "FramedPanel.h"
+#include "PageContext.h"
 #include "Twips.h"
 
 #include <algorithm>
 
-TabPage::TabPage(AppSettings& settings, MessageTexts& messages, QString formName, QString designCaption,
-                 QString sectionPrefix)
-    : m_settings(settings), m_messages(messages), m_formName(std::move(formName)),
+TabPage::TabPage(PageContext& context, QString formName, QString designCaption, QString sectionPrefix)
+    : m_context(context), m_formName(std::move(formName)),
       m_designCaption(std::move(designCaption)), m_sectionPrefix(std::move(sectionPrefix))
 {
 }
@@ -26,13 +26,24 @@ void TabPage::load(QWidget* container)
     loadPageTexts();
 }
 
+AppSettings& TabPage::settings() const
+{
+    return m_context.settings;
+}
+
+MessageTexts& TabPage::messages() const
+{
+    return m_context.messages;
+}
+
 PageTexts TabPage::texts() const
 {
-    return PageTexts(m_settings.SettingsFile, m_sectionPrefix + m_settings.Language);
+    return PageTexts(settings().SettingsFile, m_sectionPrefix + settings().Language);
 }
 
 void TabPage::raiseMaxMainHeight()
 {
     const int wanted = Twips::fromPixelsY(m_fraTab->height()) + 1660;
-    m_settings.MaxMainHeight = static_cast<qint16>(std::clamp<int>(std::max<int>(m_settings.MaxMainHeight, wanted), 0, 32767));
+    settings().MaxMainHeight =
+        static_cast<qint16>(std::clamp<int>(std::max<int>(settings().MaxMainHeight, wanted), 0, 32767));
 }

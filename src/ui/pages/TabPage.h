@@ -7,6 +7,8 @@
 
 class FramedPanel;
 class MessageTexts;
+class PageContext;
+struct ConfigurationData;
 class QWidget;
 struct AppSettings;
 
@@ -19,8 +21,7 @@ class TabPage : public QObject
     Q_DISABLE_COPY(TabPage)
 
 public:
-    TabPage(AppSettings& settings, MessageTexts& messages, QString formName, QString designCaption,
-            QString sectionPrefix);
+    TabPage(PageContext& context, QString formName, QString designCaption, QString sectionPrefix);
     ~TabPage() override;
 
     const QString& formName() const { return m_formName; }
@@ -32,20 +33,30 @@ public:
     // Run each time the page's tab is selected, after it became visible.
     virtual void activated() {}
 
+    // Copies the page's controls into the data set and back. fromDataSet stops at
+    // the first value a control cannot take and returns false; the controls set
+    // so far keep their new values.
+    virtual void toDataSet(ConfigurationData& data) { Q_UNUSED(data); }
+    virtual bool fromDataSet(const ConfigurationData& data)
+    {
+        Q_UNUSED(data);
+        return true;
+    }
+
 protected:
     // Creates the controls at their design positions inside fraTab.
     virtual void build(FramedPanel* fraTab) = 0;
     virtual void loadPageTexts() = 0;
 
     PageTexts texts() const;
-    AppSettings& settings() const { return m_settings; }
-    MessageTexts& messages() const { return m_messages; }
+    PageContext& context() const { return m_context; }
+    AppSettings& settings() const;
+    MessageTexts& messages() const;
     // Raises the shared largest page height to the panel's height plus 1660.
     void raiseMaxMainHeight();
 
 private:
-    AppSettings& m_settings;
-    MessageTexts& m_messages;
+    PageContext& m_context;
     QString m_formName;
     QString m_designCaption;
     QString m_sectionPrefix;

@@ -1,0 +1,185 @@
+#include "Application.h"
+
+#include "AppLog.h"
+#include "AppWindows.h"
+#include "Clock.h"
+#include "CommandDispatcher.h"
+#include "ConfigTransfer.h"
+#include "DataReset.h"
+#include "DeviceModel.h"
+#include "Helpers.h"
+#include "LinkCommands.h"
+#include "MessageTexts.h"
+#include "SerialLink.h"
+#include "StartupSettings.h"
+#include "UserInterface.h"
+
+namespace {
+
+// The splash stays at least this long unless "Debug" is set.
+constexpr qint64 kSplashMinimumMs = 5000;
+// Between the version query and the data request at start-up.
+constexpr int kPauseBeforeDataRequestMs = 1000;
+constexpr int kPortSettingsCommand = 10;
+constexpr int kVersionQueryCommand = 8;
+constexpr int kRequestDataCommand = 106;
+
+} // namespace
+
+Application::Application(const AppSettings& identity, UserInterface& ui, const Clock& clock, SerialControl& port,
+                         Shutdown::Terminate terminate)
+    : m_settings(identity), m_ui(ui), m_clock(clock), m_port(port), m_terminate(std::move(terminate))
+{
+}
+
+Application::~Application() = default;
+
+void Application::InterpretMenuCommand(int number)
+{
+    if (m_dispatcher)
+        m_dispatcher->InterpretMenuCommand(number);
+}
+
+bool Application::EndProgram(bool ask)
+{
+    return m_shutdown ? m_shutdown->EndProgram(ask) : true;
+}
+
+int Application::Start(AppWindows& windows)
+{
+    m_windows = &windows;
+    int step = 0;
+    const int failed = runStart(windows, step);
+    if (failed != 0 || step != 0)
+        fail(failed);
+    return failed;
+}
+
+// The start procedure; returns 0 or the step that failed. `step` follows the
+// numbering of the fixed failure texts.
+int Application::runStart(AppWindows& windows, int& step)
+{
+    m_settings.MaxMainHeight = 10770;
+    m_settings.InitDone = false;
+    const qint64 startTick = m_clock.tickMs();
+
+    ApplyDeviceModel(m_settings);
+    windows.showSplash();
+
+    DeriveFileNames(m_settings, m_clock.now().date());
+    step = ReadLanguageAndLogFlag(m_settings);
+    if (step != 0)
+        return step;
+
+    m_messages = std::make_unique<MessageTexts>(m_settings.SettingsFile, m_settings.Language);
+    m_log = std::make_unique<AppLog>(m_clock, m_settings.ProgramFolder, m_settings.ProgramFileName,
+                                     m_settings.isGerman());
+    m_log->setToFileDisabled(!m_settings.WriteLogFile);
+    m_log->OpenLog(m_settings.LogFileName, windows.protocolView(), std::nullopt, std::nullopt, std::nullopt,
+                   QStringLiteral("  ") + m_messages->get(QStringLiteral("WriteLog_Err")));
+    m_log->WriteLog(QStringLiteral("Init"));
+
+    m_context = std::make_unique<AppContext>(AppContext{m_settings, *m_messages, *m_log, m_ui, m_clock});
+    m_shutdown = std::make_unique<Shutdown>(*m_context, windows, m_terminate);
+
+    step = ReadMainSettings(m_settings);
+    if (step != 0)
+        return step;
+    m_settings.NotDefinedText = m_messages->get(QStringLiteral("NotDefined"), QStringLiteral("NotDefined"));
+
+    // The pages are created with the main window; it stays hidden until start-up is done.
+    step = 25;
+    const QString caption = QStringLiteral("%1 Version %2.%3 Build %4")
+                                .arg(m_settings.AppTitle)
+                                .arg(m_settings.VersionMajor)
+                                .arg(m_settings.VersionMinor)
+                                .arg(m_settings.VersionRevision);
+    windows.createMainWindow(caption);
+    m_dataContext = std::make_unique<DataContext>(DataContext{*m_context, m_data, windows.nameBoxes()});
+    m_data.Reset = m_data.Current;
+    m_data.Current = m_data.Reset;
+    m_ui.dataSetToPages();
+
+    m_link = std::make_unique<SerialLink>(*m_context, m_port);
+    m_shutdown->setLink(m_link.get());
+    m_commands = std::make_unique<LinkCommands>(*m_dataContext, *m_link, windows.selectorLists());
+    m_configs = std::make_unique<ConfigTransfer>(*m_dataContext, *m_link, *m_commands, windows.selectorLists());
+    m_dispatcher = std::make_unique<CommandDispatcher>(*m_context, *m_dataContext, *m_link, *m_commands,
+                                                       *m_configs, windows, *m_shutdown);
+    QObject::connect(m_link.get(), &SerialLink::debugMonitorWanted, [&windows] { windows.showDebugMonitor(); });
+    QObject::connect(m_commands.get(), &LinkCommands::sendRequested,
+                     [&windows](int delayMs) { windows.startSendTimer(delayMs); });
+
+    step = m_link->InitLink();
+    if (step != 0) {
+        m_dispatcher->InterpretMenuCommand(kPortSettingsCommand);
+        step = m_link->InitLink();
+        if (step != 0)
+            return 30 + step;
+    }
+    step = 0;
+
+    const TwipRect placed = RestoreWindowPlacement(m_settings.SettingsFile, QStringLiteral("Screen"),
+                                                   QStringLiteral("Coord_"), windows.mainPlacement(),
+                                                   windows.screenTwips());
+    windows.setMainPlacement(placed);
+    m_shutdown->setPlacementRestored(true);
+
+    if (!m_settings.SaveLoadEnabled) {
+        windows.hideToolbarButton(1);
+        windows.hideToolbarButton(2);
+    }
+    if (!m_settings.SystemResetEnabled)
+        windows.hideToolbarButton(7);
+    if (!m_settings.VersionInfoEnabled)
+        windows.hideToolbarButton(8);
+    if (!m_settings.OnlineTestEnabled)
+        windows.hideToolbarButton(9);
+    if (!m_settings.ShowProtocolEnabled)
+        windows.hideToolbarButton(12);
+
+    if (m_settings.Debug) {
+        windows.showTestButton();
+    } else {
+        const qint64 left = kSplashMinimumMs - (m_clock.tickMs() - startTick);
+        if (left > 0)
+            WaitMilliseconds(int(left));
+    }
+
+    windows.showMainWindow();
+    windows.closeSplash();
+    PumpEvents();
+
+    if (ResetDataSet(*m_dataContext, false, true) == ResetOutcome::EndProgram) {
+        m_shutdown->EndProgram(false);
+        return 0;
+    }
+    if (m_settings.RequestStatus)
+        m_dispatcher->InterpretMenuCommand(kVersionQueryCommand);
+    if (m_settings.RequestData) {
+        if (m_settings.RequestStatus)
+            WaitMilliseconds(kPauseBeforeDataRequestMs);
+        m_dispatcher->InterpretMenuCommand(kRequestDataCommand);
+    }
+
+    m_settings.ReadyText = m_messages->get(QStringLiteral("Ready"), QStringLiteral("Ready"));
+    ShowStatus(m_ui, m_settings.ReadyText);
+    m_ui.focusTabStrip();
+    m_settings.InitDone = true;
+    return 0;
+}
+
+void Application::fail(int step)
+{
+    if (step > 0) {
+        const QString text = StartupStepText(step, m_settings.isGerman());
+        m_ui.messageBox(MessageIcon::Exclamation, m_settings.boxTitle(), text.trimmed());
+        ShowStatus(m_ui, text);
+        if (m_log)
+            m_log->WriteLog(text);
+    }
+    if (m_shutdown)
+        m_shutdown->EndProgram(false);
+    else
+        m_terminate();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "AppContext.h"
+#include "AppSettings.h"
+#include "DataContext.h"
+#include "DataSet.h"
+#include "Shutdown.h"
+
+#include <memory>
+#include <optional>
+
+class AppLog;
+class AppWindows;
+class Clock;
+class CommandDispatcher;
+class ConfigTransfer;
+class LinkCommands;
+class MessageTexts;
+class SerialControl;
+class SerialLink;
+class UserInterface;
+
+// The run's state and its parts: settings, texts, log, data set, link and
+// dispatcher. Start() runs the start procedure; the windows come in through
+// AppWindows and the user-interface seam.
+class Application
+{
+    Q_DISABLE_COPY(Application)
+public:
+    // `identity` carries the program folder, file name, command line and version.
+    Application(const AppSettings& identity, UserInterface& ui, const Clock& clock, SerialControl& port,
+                Shutdown::Terminate terminate);
+    ~Application();
+
+    // 0 when the program is ready; otherwise the failing step (the program has
+    // then been ended through the end procedure).
+    int Start(AppWindows& windows);
+
+    void InterpretMenuCommand(int number);
+    bool EndProgram(bool ask);
+
+    AppSettings& settings() { return m_settings; }
+    ConfigurationData& data() { return m_data; }
+    // Available from the reading of the language on (start-up step 5).
+    MessageTexts& messages() { return *m_messages; }
+    AppLog& log() { return *m_log; }
+    AppContext& context() { return *m_context; }
+    DataContext& dataContext() { return *m_dataContext; }
+    SerialLink& link() { return *m_link; }
+    LinkCommands& linkCommands() { return *m_commands; }
+    ConfigTransfer& configTransfer() { return *m_configs; }
+    CommandDispatcher& dispatcher() { return *m_dispatcher; }
+    Shutdown& shutdown() { return *m_shutdown; }
+    bool started() const { return m_settings.InitDone; }
+
+private:
+    int runStart(AppWindows& windows, int& step);
+    void fail(int step);
+
+    AppSettings m_settings;
+    UserInterface& m_ui;
+    const Clock& m_clock;
+    SerialControl& m_port;
+    Shutdown::Terminate m_terminate;
+    ConfigurationData m_data;
+    std::unique_ptr<MessageTexts> m_messages;
+    std::unique_ptr<AppLog> m_log;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<DataContext> m_dataContext;
+    std::unique_ptr<Shutdown> m_shutdown;
+    std::unique_ptr<SerialLink> m_link;
+    std::unique_ptr<LinkCommands> m_commands;
+    std::unique_ptr<ConfigTransfer> m_configs;
+    std::unique_ptr<CommandDispatcher> m_dispatcher;
+    AppWindows* m_windows = nullptr;
+};

@@ -1,0 +1,130 @@
+#include "ConfigTransfer.h"
+
+#include "AppSettings.h"
+#include "BlankNames.h"
+#include "ConfigFiles.h"
+#include "DataContext.h"
+#include "Helpers.h"
+#include "LinkChecksum.h"
+#include "LinkCommands.h"
+#include "MessageTexts.h"
+#include "SerialLink.h"
+#include "TransferEncoding.h"
+#include "UserInterface.h"
+
+namespace {
+
+// A path field as the files keep it: blank-padded, or NUL bytes when never set.
+QString pathOf(const FixedText<255>& field)
+{
+    QString path = field.text();
+    const qsizetype nul = path.indexOf(QChar(0));
+    if (nul >= 0)
+        path.truncate(nul);
+    return path.trimmed();
+}
+
+} // namespace
+
+QString ConfigKindCode(int index)
+{
+    return index >= 0 && index <= 8 ? QString::number(30 + index) : QString();
+}
+
+int ConfigIndexFromCode(const QString& kind)
+{
+    if (kind.size() != 2 || kind.at(0) != QLatin1Char('3') || kind.at(1) < QLatin1Char('0') ||
+        kind.at(1) > QLatin1Char('8'))
+        return 255;
+    return kind.at(1).unicode() - '0';
+}
+
+ConfigTransfer::ConfigTransfer(DataContext& data, SerialLink& link, LinkCommands& commands,
+                               const SelectorLists& lists)
+    : m_data(data), m_link(link), m_commands(commands), m_lists(lists)
+{
+}
+
+QString ConfigTransfer::proposedPath(int index) const
+{
+    const AppSettings& s = m_data.app.settings;
+    return s.inProgramFolder(QStringLiteral("%1 %2.%3")
+                                 .arg(s.ProgramFileName)
+                                 .arg(index, 2, 10, QLatin1Char('0'))
+                                 .arg(index == 0 ? QStringLiteral("CNG") : QStringLiteral("CNS")));
+}
+
+QString ConfigTransfer::SendConfig(int index)
+{
+    const QString kind = ConfigKindCode(index);
+    if (kind.isEmpty())
+        return QStringLiteral("no configuration index %1").arg(index);
+    AppContext& ctx = m_data.app;
+    ConfigurationData& data = m_data.data;
+
+    CheckBlankNames(m_data, true);
+    ctx.ui.pagesToDataSet();
+
+    FixedText<255>& file = index == 0 ? data.Current.ConfigGroupFile : data.Current.ConfigFile[index - 1];
+    QString path = pathOf(file);
+    if (path.isEmpty())
+        path = proposedPath(index);
+    if (!ReadConfigFile(m_data, path, index != 0))
+        return {};
+    file.set(path);
+    ctx.ui.dataSetToPages();
+
+    const QString caption = ctx.messages.get(QStringLiteral("TransmitData_Send"));
+    const QString waiting =
+        FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
+    const int first = index == 0 ? 1 : index;
+    const int last = index == 0 ? 8 : index;
+    for (int r = first; r <= last; ++r) {
+        if (index == 0)
+            data.ConfigSingle = data.ConfigGroup[r - 1];
+        const DataExchangeFrame frame = PrepareDataExchange(m_data, m_lists, ConfigKindCode(r));
+        if (!frame.ok())
+            return frame.error;
+        m_commands.setSentChecksum(LinkChecksum(frame.payload()));
+        if (m_link.TransmitData(frame.frame, caption))
+            m_link.WaitForResponse(QStringLiteral("86"), waiting);
+        // The answer is interpreted during the pause, at the latest right after it and
+        // before the next record's checksum replaces this one's. A failed record does
+        // not stop the rest.
+        if (index == 0) {
+            WaitMilliseconds(PauseBetweenRecordsMs);
+            m_link.DeliverPendingFrames();
+        }
+    }
+    return {};
+}
+
+void ConfigTransfer::RequestConfig(int index)
+{
+    const QString kind = ConfigKindCode(index);
+    if (kind.isEmpty())
+        return;
+    AppContext& ctx = m_data.app;
+    ConfigCollection& collect = m_commands.collection();
+    collect = ConfigCollection{};
+
+    if (index == 0) {
+        ctx.ui.pagesToDataSet();
+        const QString path = SelectConfigFile(m_data, pathOf(m_data.data.Current.ConfigGroupFile),
+                                              ConfigDialogMode::Save, false);
+        if (path.isEmpty())
+            return;
+        m_data.data.Current.ConfigGroupFile.set(path);
+        ctx.ui.dataSetToPages();
+        collect.CollectPath = path;
+        collect.CollectingConfigs = true;
+        collect.CollectCount = 0;
+    }
+
+    const QString caption = ctx.messages.get(QStringLiteral("TransmitConfig_Request"));
+    const QString waiting =
+        FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
+    const QByteArray frame = QByteArray(1, char(0x84)) + kind.toLatin1() + QByteArray(1, 0x0D);
+    if (m_link.TransmitData(frame, caption))
+        m_link.WaitForResponse(QStringLiteral("85"), waiting);
+}

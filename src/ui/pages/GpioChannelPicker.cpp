@@ -1,0 +1,82 @@
+#include "GpioChannelPicker.h"
+
+#include "ChannelDefinitions.h"
+#include "ChooseDialog.h"
+#include "Helpers.h"
+#include "MessageTexts.h"
+#include "PageContext.h"
+#include "Twips.h"
+
+#include <QLineEdit>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+const char* const TagProperty = "Tag";
+
+} // namespace
+
+GpioChannelPicker::GpioChannelPicker(PageContext& context) : m_context(context) {}
+
+QString GpioChannelPicker::tag(const QWidget* box)
+{
+    return box->property(TagProperty).toString();
+}
+
+void GpioChannelPicker::setTag(QWidget* box, const QString& tag)
+{
+    box->setProperty(TagProperty, tag);
+}
+
+int GpioChannelPicker::code(const QWidget* box)
+{
+    return std::clamp(LeadingNumber(QStringLiteral("0") + tag(box)), -32768, 32767);
+}
+
+void GpioChannelPicker::pickGpioChannel(QLineEdit* box, QLineEdit* infoBox, int listIndex)
+{
+    ChooseDialog& dialog = m_context.chooser();
+    dialog.clearEntries();
+    for (const ListEntry& entry : m_context.lists.lstData.at(listIndex)) {
+        const GpioEntryFields fields = SplitGpioEntry(entry.text);
+        dialog.addEntry(fields.name + QLatin1Char('\t') + fields.info, entry.itemData);
+    }
+    centreOverMainWindow();
+    dialog.setActItem(tag(box));
+    dialog.exec();
+    const int chosen = std::clamp(LeadingNumber(QStringLiteral("0") + dialog.actItem()), -32768, 32767);
+    showGpioChannel(box, infoBox, chosen, listIndex);
+}
+
+void GpioChannelPicker::showGpioChannel(QLineEdit* box, QLineEdit* infoBox, int code, int listIndex)
+{
+    if (code == 0) {
+        box->setText(QStringLiteral("0"));
+        infoBox->setText(m_context.messages.get(QStringLiteral("NotDefined")));
+        setTag(box, QString());
+        return;
+    }
+    for (const ListEntry& entry : m_context.lists.lstData.at(listIndex)) {
+        if (entry.itemData != code)
+            continue;
+        const GpioEntryFields fields = SplitGpioEntry(entry.text);
+        box->setText(fields.name);
+        infoBox->setText(fields.info);
+        break;
+    }
+    setTag(box, QString::number(code).trimmed());
+}
+
+void GpioChannelPicker::centreOverMainWindow()
+{
+    if (!m_context.mainPlacement)
+        return;
+    ChooseDialog& dialog = m_context.chooser();
+    const TwipRect main = m_context.mainPlacement();
+    const int width = Twips::fromPixelsX(dialog.width());
+    const int height = Twips::fromPixelsY(dialog.height());
+    dialog.move(Twips::toPixelsX((main.width - width) / 2 + main.left),
+                Twips::toPixelsY((main.height - height) / 2 + main.top));
+}

@@ -1,0 +1,17 @@
+#include "PageContext.h"
+
+#include "ChooseDialog.h"
+
+PageContext::PageContext(AppSettings& settings, MessageTexts& messages, ConfigurationData& data)
+    : settings(settings), messages(messages), data(data)
+{
+}
+
+PageContext::~PageContext() = default;
+
+ChooseDialog& PageContext::chooser()
+{
+    if (!m_chooser)
+        m_chooser = std::make_unique<ChooseDialog>(messages);
+    return *m_chooser;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "AppLog.h"
+#include "AppWindows.h"
+#include "NameBoxes.h"
+#include "SelectorLists.h"
+
+#include <QList>
+#include <QStringList>
+
+// Windows as the application layer sees them, recorded for the tests.
+class FakeAppWindows : public AppWindows, public TextSink, public NameBoxes
+{
+public:
+    TextSink* protocolView() override { return this; }
+    void appendLine(const QString& text, quint32) override { protocol.append(text); }
+
+    void showSplash() override { events.append(QStringLiteral("splash")); }
+    void closeSplash() override { events.append(QStringLiteral("splash closed")); }
+    void createMainWindow(const QString& caption) override
+    {
+        mainCaption = caption;
+        exists = true;
+        events.append(QStringLiteral("main created"));
+    }
+    bool mainWindowExists() const override { return exists; }
+    TwipRect mainPlacement() const override { return placement; }
+    bool mainIsNormal() const override { return normal; }
+    void setMainPlacement(const TwipRect& rect) override { placement = rect; }
+    QSize screenTwips() const override { return screen; }
+    void hideToolbarButton(int index) override { hiddenButtons.append(index); }
+    void showTestButton() override { testButton = true; }
+    void showMainWindow() override { events.append(QStringLiteral("main shown")); }
+    void hideMainWindow() override { events.append(QStringLiteral("main hidden")); }
+    int selectedTabNumber() const override { return tab; }
+    void startSendTimer(int intervalMs) override { sendTimer.append(intervalMs); }
+    void editPortSettings() override
+    {
+        events.append(QStringLiteral("port settings"));
+        if (onEditPortSettings)
+            onEditPortSettings();
+    }
+    void showProtocolWindow() override { events.append(QStringLiteral("protocol")); }
+    void showAbout() override { events.append(QStringLiteral("about")); }
+    void showDebugMonitor() override { events.append(QStringLiteral("debug monitor")); }
+    void closeOtherWindows() override { events.append(QStringLiteral("others closed")); }
+    const SelectorLists& selectorLists() const override { return lists; }
+    NameBoxes* nameBoxes() override { return this; }
+
+    QString nameText(int part, int index) const override { return names.value(part * 100 + index); }
+    QString toolTip(int part, int index) const override
+    {
+        return QStringLiteral("Part%1 name %2").arg(part).arg(index + 1);
+    }
+
+    QStringList events;
+    QStringList protocol;
+    QString mainCaption;
+    bool exists = false;
+    bool normal = true;
+    TwipRect placement{0, 0, 14250, 9000};
+    QSize screen{28800, 16200};
+    QList<int> hiddenButtons;
+    bool testButton = false;
+    int tab = 1;
+    QList<int> sendTimer;
+    SelectorLists lists;
+    QHash<int, QString> names;
+    std::function<void()> onEditPortSettings;
+};

@@ -1,0 +1,204 @@
+#include "CommandsFixture.h"
+
+#include "StatusTexts.h"
+
+#include <QFile>
+
+using LinkCommandsTest = CommandsFixture;
+
+TEST_F(LinkCommandsTest, DataFrameIsAnsweredWithItsChecksumBeforeItIsStored)
+{
+    const QString path = folder.file(QStringLiteral("record.CNS"));
+    ui.dialogAnswers = {path};
+    bool writtenWhenAnswered = true;
+    port.onOutput = [&, previous = port.onOutput](const QByteArray& bytes) {
+        writtenWhenAnswered = QFile::exists(path);
+        previous(bytes);
+    };
+    const QByteArray record = "\x85" "31" + QByteArray("Snapshot").toHex().toUpper() + "\r";
+    interpret(record);
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], checksumAnswer(record));
+    EXPECT_FALSE(writtenWhenAnswered);
+    const QByteArray written = TestFolder::read(path);
+    EXPECT_EQ(written.size(), 1024);
+    EXPECT_TRUE(written.startsWith("Snapshot  "));
+    EXPECT_TRUE(sink.has(QStringLiteral("Comm_Data_Received")));
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_Data_Received"));
+}
+
+TEST_F(LinkCommandsTest, ChecksumAnswerDigits)
+{
+    interpret(QByteArray("\x85" "200201\r"));
+    interpret(QByteArray("\x85\r"));
+    ASSERT_GE(sent.size(), 2);
+    EXPECT_EQ(sent[0], QByteArray("\x86" "3335\r"));
+    EXPECT_EQ(sent[1], QByteArray("\x86" "30\r"));
+}
+
+TEST_F(LinkCommandsTest, DataIsNotStoredWhenTheAnswerDidNotGoOut)
+{
+    port.setPortOpen(false);
+    interpret(QByteArray("\x85" "31414243\r"));
+    EXPECT_TRUE(ui.dialogs.isEmpty());
+    EXPECT_FALSE(sink.has(QStringLiteral("Comm_Data_Received")));
+    EXPECT_TRUE(boxWith(QStringLiteral("Comm_TransmitData_Err")));
+}
+
+TEST_F(LinkCommandsTest, UndecodableDataIsNotReportedAsReceived)
+{
+    // A 16-bit high byte above 0x7F in the layer table.
+    QByteArray payload = "200201" + QByteArray(64 * 8 * 2, '2') + "8000";
+    interpret("\x85" + payload + "\r");
+    EXPECT_TRUE(sink.has(QStringLiteral("Interpret_HexData_Err")));
+    EXPECT_FALSE(sink.has(QStringLiteral("Comm_Data_Received")));
+}
+
+TEST_F(LinkCommandsTest, ChecksumAnswerIsComparedWithTheSentChecksum)
+{
+    commands.setSentChecksum(35);
+    interpret(QByteArray("\x86" "3335\r"));
+    EXPECT_TRUE(sink.has(QStringLiteral("Comm_Data_Sent")));
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_Data_Sent"));
+    EXPECT_TRUE(ui.boxes.isEmpty());
+
+    interpret(QByteArray("\x86" "3336\r"));
+    ASSERT_EQ(ui.boxes.size(), 1) << "shown even with ShowMsgBox off";
+    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_Checksum_Err"));
+    EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(sink.has(QStringLiteral("Comm_Checksum_Err")));
+
+    settings.ShowMsgBox = true;
+    interpret(QByteArray("\x86" "3335\r"));
+    ASSERT_EQ(ui.boxes.size(), 2);
+    EXPECT_EQ(ui.boxes[1].text, QStringLiteral("Comm_Data_Sent"));
+}
+
+TEST_F(LinkCommandsTest, DataRequestStartsTheSendTimerForKnownKindsOnly)
+{
+    QList<int> delays;
+    QObject::connect(&commands, &LinkCommands::sendRequested, [&](int ms) { delays.append(ms); });
+    for (const char* kind : {"20", "30", "31", "38"}) {
+        interpret(QByteArray("\x84") + kind + "\r");
+        EXPECT_EQ(commands.PendingTransferKind(), QLatin1String(kind));
+    }
+    EXPECT_EQ(delays, (QList<int>{100, 100, 100, 100}));
+
+    commands.setPendingTransferKind(QString());
+    for (const char* kind : {"39", "21", "", "3"}) {
+        interpret(QByteArray("\x84") + kind + "\r");
+        EXPECT_TRUE(commands.PendingTransferKind().isEmpty()) << kind;
+    }
+    EXPECT_EQ(delays.size(), 4);
+    EXPECT_EQ(sink.count(QStringLiteral("Comm_InterpretCommand_Err")), 4);
+    EXPECT_TRUE(sent.isEmpty()) << "nothing is answered";
+}
+
+TEST_F(LinkCommandsTest, ResetOrderResetsWithoutAskingAndConfirms)
+{
+    data.Current.InputName[0][0].set(QStringLiteral("EDITED"));
+    interpret(QByteArray("\x87\r"));
+    EXPECT_TRUE(ui.queries.isEmpty());
+    EXPECT_EQ(data.Current.InputName[0][0].trimmedRight(), QStringLiteral("RESET"));
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], QByteArray("\x88\r"));
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_Reset_ByRequest"));
+}
+
+TEST_F(LinkCommandsTest, LinkTestAndItsAnswer)
+{
+    interpret(QByteArray("\x80\r"));
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], QByteArray("\x81\r"));
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_OnlineTest_Request_Info"));
+
+    settings.ShowMsgBox = true;
+    interpret(QByteArray("\x81\r"));
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_OnlineTest_Info"));
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Information);
+    EXPECT_FALSE(sink.has(QStringLiteral("Comm_OnlineTest_Info")));
+
+    interpret(QByteArray("\x88\r"));
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_Reset_Done"));
+    EXPECT_EQ(ui.boxes.size(), 2);
+}
+
+TEST_F(LinkCommandsTest, StatusTextsBothWays)
+{
+    data.StatusText[0].set(QStringLiteral("Studio A"));
+    interpret(QByteArray("\x82\r"));
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0].size(), 1 + 780 + 1);
+    EXPECT_EQ(quint8(sent[0].at(0)), 0x83);
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_VersionInfo_Sent"));
+
+    const QByteArray three = "03" + QByteArray("One").toHex().toUpper() + "03" + QByteArray("Two").toHex().toUpper() +
+                             "00";
+    interpret("\x83" + three + "\r");
+    EXPECT_EQ(data.StatusText[0].trimmedRight(), QStringLiteral("One"));
+    EXPECT_EQ(data.StatusText[1].trimmedRight(), QStringLiteral("Two"));
+    EXPECT_TRUE(data.StatusText[3].trimmedRight().isEmpty());
+    EXPECT_EQ(ui.status, QStringLiteral(" Comm_VersionInfo_Received")) << "ShowMsgBox off: status line";
+
+    settings.ShowMsgBox = true;
+    interpret("\x83" + three + "\r");
+    EXPECT_TRUE(ui.status.isEmpty()) << "cleared, the text is in the box";
+    ASSERT_EQ(ui.boxes.size(), 1);
+    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_VersionInfo_Received"));
+}
+
+TEST_F(LinkCommandsTest, StatusTextListWithMoreThanSixEntriesFails)
+{
+    QByteArray seven;
+    for (int i = 1; i <= 7; ++i)
+        seven += "01" + QByteArray::number(30 + i);
+    interpret("\x83" + seven + "\r");
+    EXPECT_EQ(data.StatusText[5].trimmedRight(), QStringLiteral("6"));
+    EXPECT_TRUE(sink.has(QStringLiteral("Comm_InterpretCommand_Err")));
+    EXPECT_FALSE(sink.has(QStringLiteral("Comm_VersionInfo_Received")));
+    EXPECT_NE(ui.status, QStringLiteral(" Comm_VersionInfo_Received"));
+    EXPECT_TRUE(ui.boxes.isEmpty());
+}
+
+TEST_F(LinkCommandsTest, ControlUnitVersionIsStored)
+{
+    interpret("\x89" + QByteArray("2.05").toHex().toUpper() + "\r");
+    EXPECT_EQ(data.ACUVersion.text(), QStringLiteral("2.05"));
+    EXPECT_EQ(ui.status, QStringLiteral(" ACU Versionsnummer empfangen"));
+    interpret("\x89" + QByteArray("7").toHex().toUpper() + "\r");
+    EXPECT_EQ(data.ACUVersion.text(), QStringLiteral("7   "));
+    EXPECT_GE(ui.dataSetToPagesCount, 2);
+}
+
+TEST_F(LinkCommandsTest, UnknownCodeIsLogged)
+{
+    setMessage(QStringLiteral("Comm_InterpretCommand_Err"), QStringLiteral("Fehler: &"));
+    setMessage(QStringLiteral("Comm_Command_Unknown"), QStringLiteral("Befehl & unbekannt"));
+    commands.InterpretCommand(QStringLiteral("8F"), QByteArray("\x8F\r"));
+    EXPECT_TRUE(sink.has(QStringLiteral("  Fehler: Befehl 8F unbekannt")));
+    EXPECT_TRUE(ui.boxes.isEmpty());
+    EXPECT_FALSE(ui.busy);
+}
+
+TEST_F(LinkCommandsTest, ReceivedFramesGoToTheDebugMonitorAtLevelsOneAndThree)
+{
+    QList<QByteArray> shown;
+    QObject::connect(link.get(), &SerialLink::debugOutput, [&](const QByteArray& b, bool isFrame) {
+        if (isFrame)
+            shown.append(b);
+    });
+    for (int level : {0, 1, 2, 3}) {
+        link->setDebugLevel(level);
+        interpret(QByteArray("\x88\r"));
+    }
+    EXPECT_EQ(shown.size(), 2);
+}
+
+TEST_F(LinkCommandsTest, FramesFromTheTimerReachTheCommands)
+{
+    port.receive(QByteArray("\x80\r"));
+    runFor(60);
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], QByteArray("\x81\r"));
+}
