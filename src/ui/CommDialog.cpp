@@ -83,6 +83,7 @@ CommDialog::CommDialog(SerialLink& link, AppContext& ctx, QWidget* parent)
     m_cmdOk->setDefault(true);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setText(say(QStringLiteral("&Abbrechen"), QStringLiteral("&Cancel")));
+    m_cmbPort->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_txtTimeout->installEventFilter(this);
     m_txtInterval->installEventFilter(this);
     buildLayout();
@@ -136,7 +137,8 @@ void CommDialog::buildLayout()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(360, 0)));
+    // The size follows the contents, also when the port list fills after the scan.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CommDialog::fillLists()
