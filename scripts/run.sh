@@ -1,5 +1,41 @@
 #!/usr/bin/env bash
-# `make run`: starts the program from build/bin.
+# `make run`: starts the device simulator on a pseudo-terminal, points the
+# program's port at it (section "PortNames" of the settings file in build/bin)
+# and opens the editor. Without a display the same session runs under Xvfb and
+# a screenshot of the main window is saved and its path printed.
 set -euo pipefail
 build=${1:-build}
-exec "$build/bin/ZEL308Tools" "${@:2}"
+bin="$build/bin"
+ini="$bin/ZEL308Tools.Ini"
+link=/tmp/ZEL308Tools-devsim
+
+"$bin/devsim" --link "$link" --pace 19200 > "$build/devsim.log" 2>&1 &
+sim=$!
+trap 'kill $sim 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
+
+port=$(sed -n 's/^[[:space:]]*Port[[:space:]]*=[[:space:]]*\([0-9]*\).*/\1/p' "$ini" | head -1)
+port=${port:-2}
+python3 - "$ini" "COM$port" "$link" <<'PY'
+import re, sys
+path, key, device = sys.argv[1:]
+text = open(path, encoding='utf-8').read()
+line = f"{key}={device}\r\n"
+if re.search(r'^\[PortNames\]', text, re.M | re.I):
+    text = re.sub(rf'^\s*{key}\s*=.*\r?\n', '', text, flags=re.M | re.I)
+    text = re.sub(r'(^\[PortNames\][^\n]*\n)', lambda m: m.group(1) + line, text, flags=re.M | re.I)
+else:
+    text = text.rstrip('\r\n') + "\r\n\r\n[PortNames]\r\n" + line
+open(path, 'w', encoding='utf-8', newline='').write(text)
+PY
+echo "Device simulator on $link (COM$port), its log in $build/devsim.log"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  "$bin/ZEL308Tools" "${@:2}"
+else
+  shot="$(cd "$build" && pwd)/screenshots/make-run-main-window.png"
+  mkdir -p "$(dirname "$shot")"
+  echo "No display: running under Xvfb"
+  ZEL308TOOLS_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1600x1000x24" "$bin/ZEL308Tools" "${@:2}" || true
+  [ -f "$shot" ] && echo "Screenshot of the main window: $shot"
+fi
