@@ -4,6 +4,8 @@
 #include "AppSettings.h"
 #include "Application.h"
 #include "BlankNames.h"
+#include "CommDebugWindow.h"
+#include "CommDialog.h"
 #include "ConfigTransfer.h"
 #include "MainWindow.h"
 #include "ProgramInfo.h"
@@ -140,11 +142,20 @@ void MainShell::startSendTimer(int intervalMs)
     m_window->startSendTimer(intervalMs);
 }
 
-// The port settings dialog and the debug monitor come with their own windows;
-// until then the offer returns at once and start-up sets the port up again.
-void MainShell::editPortSettings() {}
+void MainShell::editPortSettings()
+{
+    Comm_Edit_Settings(m_window.get(), m_app.link(), m_app.context());
+}
 
-void MainShell::showDebugMonitor() {}
+// Shown once, not modal; closing it ends the debug output for the run.
+void MainShell::showDebugMonitor()
+{
+    if (m_debugMonitor)
+        return;
+    m_debugMonitor = new CommDebugWindow(m_app.link(), m_app.settings().SettingsFile);
+    m_debugMonitor->setAttribute(Qt::WA_DeleteOnClose);
+    m_debugMonitor->show();
+}
 
 void MainShell::showProtocolWindow()
 {
@@ -163,6 +174,8 @@ void MainShell::showAbout()
 
 void MainShell::closeOtherWindows()
 {
+    if (m_debugMonitor)
+        m_debugMonitor->close();
     if (m_protocol)
         m_protocol->hide();
     m_splash.reset();

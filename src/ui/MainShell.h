@@ -8,6 +8,7 @@
 
 class AboutWindow;
 class Application;
+class CommDebugWindow;
 class MainWindow;
 class PageContext;
 class PageTransfer;
@@ -59,4 +60,5 @@ private:
     std::unique_ptr<PageContext> m_pages;
     std::unique_ptr<PageTransfer> m_transfer;
     std::unique_ptr<MainWindow> m_window;
+    QPointer<CommDebugWindow> m_debugMonitor;
 };
