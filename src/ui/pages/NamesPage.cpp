@@ -48,36 +48,20 @@ NamesPage::~NamesPage() = default;
 void NamesPage::build(FramedPanel* fraTab)
 {
     PageControls::place(fraTab, 0, 0, FraTabWidth, FraTabHeight);
-    for (int part = 1; part <= Parts; ++part) {
-        auto* panel =
-            new FramedPanel(fraTab, QStringLiteral("fraContainerPart%1").arg(PageTexts::twoDigits(part)));
-        PageControls::place(panel, PanelLeft, FirstPanelTop + (part - 1) * PartGrid::HiddenPart, PanelWidth,
-                            PanelHeight);
-        QLineEdit* label0 =
-            PageControls::labelBox(panel, QStringLiteral("txtLblPart%1_0").arg(PageTexts::twoDigits(part)),
-                                   LabelLeft, LabelTop, LabelWidth, LabelHeight);
-        QList<QWidget*> row;
-        for (int i = 0; i < PartGrid::PerRow; ++i)
-            row.append(PageControls::textBox(panel, elementName(part, i), LabelLeft + i * BoxPitch, BoxTop,
-                                             BoxWidth, BoxHeight));
-        auto make = [part](QWidget* parent, int index) -> QWidget* {
-            return PageControls::textBox(parent, elementName(part, index), 0, 0, BoxWidth, BoxHeight);
-        };
-        m_parts.push_back(std::make_unique<PartGrid>(part, panel, label0, row, make, HalfLabelWidth));
-    }
+    const PartGrid::PageGeometry geometry{PanelLeft, FirstPanelTop, PanelWidth, PanelHeight, LabelLeft,
+                                          LabelTop,  LabelWidth,    LabelHeight, BoxTop,    BoxPitch};
+    m_parts = PartGrid::buildParts(
+        fraTab, Parts, geometry,
+        [](QWidget* parent, int part, int index, int left, int top) -> QWidget* {
+            return PageControls::textBox(parent, elementName(part, index), left, top, BoxWidth, BoxHeight);
+        },
+        HalfLabelWidth);
 }
 
 void NamesPage::loadPageTexts()
 {
     const PageTexts t = texts();
-    int shift = 0;
-    for (int part = 1; part <= Parts; ++part) {
-        PartGrid& grid = *m_parts.at(part - 1);
-        FramedPanel* panel = grid.panel();
-        panel->move(panel->x(), panel->y() + Twips::toPixelsY(shift));
-        shift += grid.layOut(settings().CountInput.at(part - 1));
-        grid.loadTexts(t);
-    }
+    const int shift = PartGrid::layOutParts(m_parts, settings().CountInput, t);
     FramedPanel* tab = fraTab();
     tab->resize(tab->width(), Twips::toPixelsY(FraTabHeight + shift));
     auto* validator = new NameKeyValidator(tab);

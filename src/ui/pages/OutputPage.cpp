@@ -57,36 +57,22 @@ OutputPage::~OutputPage() = default;
 void OutputPage::build(FramedPanel* fraTab)
 {
     PageControls::place(fraTab, 0, 0, FraTabWidth, FraTabHeight);
-    for (int part = 1; part <= Parts; ++part) {
-        auto* panel =
-            new FramedPanel(fraTab, QStringLiteral("fraContainerPart%1").arg(PageTexts::twoDigits(part)));
-        PageControls::place(panel, PanelLeft, FirstPanelTop + (part - 1) * PartGrid::HiddenPart, PanelWidth,
-                            PanelHeight);
-        QLineEdit* label0 =
-            PageControls::labelBox(panel, QStringLiteral("txtLblPart%1_0").arg(PageTexts::twoDigits(part)),
-                                   LabelLeft, LabelTop, LabelWidth, LabelHeight);
-        label0->setText(QStringLiteral("Abgriff Output %1").arg(part));
-        QList<QWidget*> row;
-        for (int i = 0; i < PartGrid::PerRow; ++i)
-            row.append(makeList(panel, elementName(part, i), LabelLeft + i * ListPitch, ListTop));
-        auto make = [part](QWidget* parent, int index) -> QWidget* {
-            return makeList(parent, elementName(part, index), 0, 0);
-        };
-        m_parts.push_back(std::make_unique<PartGrid>(part, panel, label0, row, make, HalfLabelWidth));
-    }
+    const PartGrid::PageGeometry geometry{PanelLeft, FirstPanelTop, PanelWidth, PanelHeight, LabelLeft,
+                                          LabelTop,  LabelWidth,    LabelHeight, ListTop,   ListPitch};
+    m_parts = PartGrid::buildParts(
+        fraTab, Parts, geometry,
+        [](QWidget* parent, int part, int index, int left, int top) -> QWidget* {
+            return makeList(parent, elementName(part, index), left, top);
+        },
+        HalfLabelWidth);
+    for (int part = 1; part <= Parts; ++part)
+        m_parts.at(part - 1)->labels().first()->setText(QStringLiteral("Abgriff Output %1").arg(part));
 }
 
 void OutputPage::loadPageTexts()
 {
     const PageTexts t = texts();
-    int shift = 0;
-    for (int part = 1; part <= Parts; ++part) {
-        PartGrid& grid = *m_parts.at(part - 1);
-        FramedPanel* panel = grid.panel();
-        panel->move(panel->x(), panel->y() + Twips::toPixelsY(shift));
-        shift += grid.layOut(settings().CountOutput.at(part - 1));
-        grid.loadTexts(t);
-    }
+    const int shift = PartGrid::layOutParts(m_parts, settings().CountOutput, t);
     FramedPanel* tab = fraTab();
     tab->resize(tab->width(), Twips::toPixelsY(FraTabHeight + shift));
     fillLists();

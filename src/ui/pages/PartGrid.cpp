@@ -80,3 +80,31 @@ void PartGrid::loadTexts(const PageTexts& texts)
     for (int i = 1; i <= m_count && i <= m_controls.size(); ++i)
         m_controls.at(i - 1)->setToolTip(texts.read(tipKey + PageTexts::twoDigits(i), QString()));
 }
+
+void PartGrid::shiftDown(int twips)
+{
+    m_panel->move(m_panel->x(), m_panel->y() + Twips::toPixelsY(twips));
+}
+
+std::vector<std::unique_ptr<PartGrid>> PartGrid::buildParts(FramedPanel* fraTab, int parts,
+                                                            const PageGeometry& g,
+                                                            const PartControlFactory& makeControl,
+                                                            int halfLabelWidth)
+{
+    std::vector<std::unique_ptr<PartGrid>> grids;
+    for (int part = 1; part <= parts; ++part) {
+        auto* panel =
+            new FramedPanel(fraTab, QStringLiteral("fraContainerPart%1").arg(PageTexts::twoDigits(part)));
+        PageControls::place(panel, g.panelLeft, g.firstPanelTop + (part - 1) * HiddenPart, g.panelWidth,
+                            g.panelHeight);
+        QLineEdit* label0 =
+            PageControls::labelBox(panel, QStringLiteral("txtLblPart%1_0").arg(PageTexts::twoDigits(part)),
+                                   g.labelLeft, g.labelTop, g.labelWidth, g.labelHeight);
+        QList<QWidget*> row;
+        for (int i = 0; i < PerRow; ++i)
+            row.append(makeControl(panel, part, i, g.labelLeft + i * g.controlPitch, g.controlTop));
+        auto make = [part, makeControl](QWidget* parent, int index) { return makeControl(parent, part, index, 0, 0); };
+        grids.push_back(std::make_unique<PartGrid>(part, panel, label0, row, make, halfLabelWidth));
+    }
+    return grids;
+}
