@@ -6,6 +6,7 @@
 #include "PageContext.h"
 #include "PageControls.h"
 #include "TrimRight.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QIcon>
@@ -18,6 +19,7 @@ namespace {
 constexpr int PanelWidth = 4200;
 constexpr int PanelHeight = 735;
 constexpr int RowTop = 270;
+constexpr int IconSize = 240;
 
 } // namespace
 
@@ -49,6 +51,8 @@ void VersionPage::build(FramedPanel* fraTab)
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The icon grows with the screen's DPI like the rest of the page.
+    m_toolbar->setIconSize(Twips::toPixels(IconSize, IconSize));
     PageControls::place(m_toolbar, 2760, RowTop - 30, 600, 375);
     const QIcon icon = QIcon::fromTheme(QStringLiteral("mail-send"),
                                         m_toolbar->style()->standardIcon(QStyle::SP_ArrowRight));
