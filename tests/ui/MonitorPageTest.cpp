@@ -169,10 +169,8 @@ TEST_F(MonitorPageTest, ValueAControlCannotTakeFailsTheTransfer)
 {
     auto page = load(Definitions);
     const std::vector<std::function<void(DataSet&)>> faults = {
-        [](DataSet& d) { d.MonChannel = 3; },
-        [](DataSet& d) { d.PeakPickoff[1] = 2; },
-        [](DataSet& d) { d.ExtMon[3] = 7; },
-        [](DataSet& d) { d.ExtMon[0] = -2; },
+        [](DataSet& d) { d.MonChannel = 3; }, [](DataSet& d) { d.PeakPickoff[1] = 2; },
+        [](DataSet& d) { d.ExtMon[3] = 7; },  [](DataSet& d) { d.ExtMon[0] = -2; },
         [](DataSet& d) { d.MonMode[1] = 3; },
     };
     for (size_t i = 0; i < faults.size(); ++i) {
