@@ -1,8 +1,10 @@
 #include "StandardPages.h"
 
+#include "EsamPage.h"
 #include "FaderBoxPage.h"
 #include "GpioPage.h"
 #include "LayerPage.h"
+#include "MonitorPage.h"
 #include "NamesPage.h"
 #include "OutputPage.h"
 #include "PlaceholderPage.h"
@@ -27,11 +29,11 @@ std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
     pages.push_back(std::make_unique<NamesPage>(context));
     pages.push_back(std::make_unique<LayerPage>(context));
 
-    pages.push_back(placeholder(context, "frmTabStripData04", "monitor", "TabStrip_Monitor_"));
+    pages.push_back(std::make_unique<MonitorPage>(context));
 
     pages.push_back(std::make_unique<GpioPage>(context));
 
-    pages.push_back(placeholder(context, "frmTabStripData06", "esam", "TabStrip_Esam_"));
+    pages.push_back(std::make_unique<EsamPage>(context));
 
     pages.push_back(placeholder(context, "frmTabStripData07", "snapshot", "TabStrip_SnapShot_"));
 

@@ -1,0 +1,225 @@
+#include "EsamPage.h"
+
+#include "AppSettings.h"
+#include "BoxTag.h"
+#include "CheckArray.h"
+#include "CheckValue.h"
+#include "ClickFilter.h"
+#include "DataSet.h"
+#include "DropDownButton.h"
+#include "FramedPanel.h"
+#include "MessageTexts.h"
+#include "PageContext.h"
+#include "PageControls.h"
+#include "PageLists.h"
+#include "PanelTexts.h"
+#include "SourcePicker.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+// Design geometry. Left column: the control-mode, frames and channels panels;
+// right: the VTR grid with its column header above and its row header to the left.
+constexpr int Margin = 120;
+constexpr int SmallPanelWidth = 4080;
+constexpr int SmallPanelHeight = 900;
+constexpr int RowTop = 360;
+constexpr int ControlHeight = 315;
+constexpr int LabelHeight = 255;
+constexpr int CheckLeft = 240;
+constexpr int CheckPitch = 1260;
+constexpr int CheckWidth = 1140;
+constexpr int PartLabelLeft = 240;
+constexpr int PartLabelWidth = 1440;
+constexpr int PartListLeft = 1800;
+constexpr int PartListWidth = 2040;
+
+constexpr int GridPanelLeft = Margin + SmallPanelWidth + Margin;
+constexpr int RowHdrWidth = 1095;
+constexpr int ColHdrLeft = Margin + RowHdrWidth + Margin;
+constexpr int ColHdrTop = 300;
+constexpr int ColHdrHeight = 615;
+constexpr int RowHdrTop = ColHdrTop + ColHdrHeight + Margin;
+constexpr int CellInset = 120;
+constexpr int CellTop = 240;
+constexpr int CellWidth = 1800;
+constexpr int ButtonWidth = 255;
+constexpr int ColumnPitch = 2280;
+constexpr int RowPitch = 435;
+constexpr int ColHdrWidth = CellInset + ColumnPitch + CellWidth + ButtonWidth + CellInset;
+constexpr int RowHdrHeight = CellTop + (EsamPage::Channels - 1) * RowPitch + ControlHeight + 165;
+constexpr int GridPanelWidth = ColHdrLeft + ColHdrWidth + Margin;
+constexpr int GridPanelHeight = RowHdrTop + RowHdrHeight + Margin;
+
+const char* const ChannelTexts[] = {"01 - 02", "03 - 04"};
+const char* const VtrTexts[] = {"REC", "A", "B", "C", "D", "E", "F", "G", "H"};
+
+} // namespace
+
+EsamPage::EsamPage(PageContext& context)
+    : TabPage(context, QStringLiteral("frmTabStripData06"), QStringLiteral("esam"),
+              QStringLiteral("TabStrip_Esam_"))
+{
+}
+
+void EsamPage::build(FramedPanel* fraTab)
+{
+    PageControls::place(fraTab, 0, 0, GridPanelLeft + GridPanelWidth + Margin,
+                        Margin + GridPanelHeight + Margin);
+    for (int part = 1; part <= 4; ++part)
+        m_panels[part - 1] = new FramedPanel(fraTab, QStringLiteral("fraContainerPart0%1").arg(part));
+    PageControls::place(m_panels[0], Margin, Margin, SmallPanelWidth, SmallPanelHeight);
+    PageControls::place(m_panels[2], Margin, Margin + SmallPanelHeight + Margin, SmallPanelWidth,
+                        SmallPanelHeight);
+    PageControls::place(m_panels[3], Margin, Margin + 2 * (SmallPanelHeight + Margin), SmallPanelWidth,
+                        SmallPanelHeight);
+    PageControls::place(m_panels[1], GridPanelLeft, Margin, GridPanelWidth, GridPanelHeight);
+
+    // Created in tab order: the left column top to bottom, then the grid.
+    m_chkControl = MakeCheckArray(m_panels[0], QStringLiteral("chkControl"),
+                                  {QStringLiteral("VCA"), QStringLiteral("ESAM"), QStringLiteral("MIDI")},
+                                  CheckLeft, RowTop, CheckPitch, CheckWidth, ControlHeight);
+    m_txtlblPart03 = buildListPart(m_panels[2], 3, m_cmbFrames, QStringLiteral("cmbFrames"));
+    PageLists::fill(m_cmbFrames, {{QStringLiteral("25 frames"), 25}, {QStringLiteral("30 frames"), 30}});
+    m_txtlblPart04 = buildListPart(m_panels[3], 4, m_cmbChannels, QStringLiteral("cmbChannels"));
+    buildGrid(m_panels[1]);
+}
+
+QLineEdit* EsamPage::buildListPart(FramedPanel* panel, int part, QComboBox*& box, const QString& boxName)
+{
+    QLineEdit* label =
+        PageControls::labelBox(panel, QStringLiteral("txtlblPart0%1_0").arg(part), PartLabelLeft,
+                               RowTop + (ControlHeight - LabelHeight) / 2, PartLabelWidth, LabelHeight);
+    box = new QComboBox(panel);
+    box->setObjectName(boxName);
+    PageControls::place(box, PartListLeft, RowTop, PartListWidth, ControlHeight);
+    return label;
+}
+
+void EsamPage::buildGrid(FramedPanel* panel)
+{
+    m_colHdr = new FramedPanel(panel, QStringLiteral("fraVTRChannelColHdr"));
+    PageControls::place(m_colHdr, ColHdrLeft, ColHdrTop, ColHdrWidth, ColHdrHeight);
+    m_rowHdr = new FramedPanel(panel, QStringLiteral("fraVTRChannelRowHdr"));
+    PageControls::place(m_rowHdr, Margin, RowHdrTop, RowHdrWidth, RowHdrHeight);
+    for (int c = 0; c < 2; ++c) {
+        QLineEdit* label = PageControls::labelBox(m_colHdr, QStringLiteral("txtlblChannel_%1").arg(c),
+                                                  CellInset + c * ColumnPitch, CellTop,
+                                                  CellWidth + ButtonWidth, LabelHeight);
+        label->setText(QString::fromLatin1(ChannelTexts[c]));
+        label->setAlignment(Qt::AlignCenter);
+        m_txtlblChannel.append(label);
+    }
+
+    auto* clicks = new ClickFilter(this);
+    connect(clicks, &ClickFilter::clicked, this,
+            [this](QWidget* w) { pick(w->property("column").toInt(), w->property("row").toInt()); });
+    const bool themed = settings().ThemeActive;
+    for (int row = 0; row < Channels; ++row) {
+        const int top = CellTop + row * RowPitch;
+        QLineEdit* label = PageControls::labelBox(m_rowHdr, QStringLiteral("txtLblVTR_%1").arg(row), 120, top,
+                                                  855, ControlHeight);
+        label->setText(QString::fromLatin1(VtrTexts[row]));
+        m_txtLblVTR.append(label);
+        for (int column = 1; column <= 2; ++column) {
+            const int left = ColHdrLeft + CellInset + (column - 1) * ColumnPitch;
+            QLineEdit* box =
+                PageControls::textBox(panel, QStringLiteral("txtVTRSource%1_%2").arg(column).arg(row), left,
+                                      RowHdrTop + top, CellWidth, ControlHeight);
+            box->setReadOnly(true);
+            QToolButton* button =
+                MakeDropDownButton(panel, QStringLiteral("picVTRSource%1_%2").arg(column).arg(row),
+                                   left + CellWidth, RowHdrTop + top, ButtonWidth, ControlHeight, themed);
+            for (QWidget* w : {static_cast<QWidget*>(box), static_cast<QWidget*>(button)}) {
+                w->setProperty("column", column);
+                w->setProperty("row", row);
+            }
+            clicks->watch(box);
+            connect(button, &QToolButton::clicked, this, [this, column, row] { pick(column, row); });
+            m_txtVTRSource[column - 1].append(box);
+            m_picVTRSource[column - 1].append(button);
+        }
+    }
+}
+
+void EsamPage::loadPageTexts()
+{
+    const PageTexts t = texts();
+    for (int part = 1; part <= 4; ++part)
+        PanelTexts::loadPanel(t, part, m_panels[part - 1]);
+    PanelTexts::loadChecks(t, 1, m_chkControl);
+
+    m_colHdr->setCaption(t.read(QStringLiteral("Part02.Col.Caption"), QStringLiteral("Col.Caption")));
+    const QString colTip = t.read(QStringLiteral("Part02.Col.ToolTip"), QString());
+    m_colHdr->setToolTip(colTip);
+    for (QLineEdit* label : m_txtlblChannel)
+        label->setToolTip(colTip);
+    m_rowHdr->setCaption(t.read(QStringLiteral("Part02.Row.Caption"), QStringLiteral("Row.Caption")));
+    const QString rowTip = t.read(QStringLiteral("Part02.Row.ToolTip"), QString());
+    m_rowHdr->setToolTip(rowTip);
+    for (QLineEdit* label : m_txtLblVTR)
+        label->setToolTip(rowTip);
+
+    const QString boxTip = t.read(QStringLiteral("Part02.DropDown.ToolTip"), QString());
+    const SourcePicker picker(context());
+    for (int c = 0; c < 2; ++c) {
+        for (int row = 0; row < Channels; ++row) {
+            m_txtVTRSource[c][row]->setToolTip(boxTip);
+            m_picVTRSource[c][row]->setToolTip(boxTip);
+            picker.ShowSourceName(m_txtVTRSource[c][row], 0);
+        }
+    }
+
+    PanelTexts::loadLabels(t, 3, {m_txtlblPart03});
+    PanelTexts::loadLabels(t, 4, {m_txtlblPart04});
+    PageLists::fill(m_cmbChannels, {{messages().get(QStringLiteral("TwoChannels")), 2},
+                                    {messages().get(QStringLiteral("FourChannels")), 1}});
+    context().lists.cmbFrames = PageLists::entries(m_cmbFrames);
+    context().lists.cmbChannels = PageLists::entries(m_cmbChannels);
+    raiseMaxMainHeight();
+}
+
+void EsamPage::activated()
+{
+    SourcePicker(context()).FillSourceChoiceList(true);
+}
+
+void EsamPage::pick(int column, int row)
+{
+    SourcePicker(context()).PickSource(txtVTRSource(column, row), SourcePicker::VtrSource, true);
+}
+
+void EsamPage::toDataSet(ConfigurationData& data)
+{
+    DataSet& d = data.Current;
+    for (int i = 0; i < Controls; ++i)
+        d.ControlMode[i] = CheckValue::get(m_chkControl[i]);
+    for (int row = 0; row < Channels; ++row) {
+        d.VTRSource1[row] = static_cast<qint16>(BoxTag::code(m_txtVTRSource[0][row]));
+        d.VTRSource2[row] = static_cast<qint16>(BoxTag::code(m_txtVTRSource[1][row]));
+    }
+    d.EsamFrames = static_cast<qint16>(m_cmbFrames->currentIndex());
+    d.EsamChannels = static_cast<qint16>(m_cmbChannels->currentIndex());
+}
+
+bool EsamPage::fromDataSet(const ConfigurationData& data)
+{
+    const DataSet& d = data.Current;
+    for (int i = 0; i < Controls; ++i) {
+        if (!CheckValue::set(m_chkControl[i], d.ControlMode[i]))
+            return false;
+    }
+    const SourcePicker picker(context());
+    for (int row = 0; row < Channels; ++row) {
+        const std::array<int, 2> codes{d.VTRSource1[row], d.VTRSource2[row]};
+        for (int c = 0; c < 2; ++c) {
+            BoxTag::set(m_txtVTRSource[c][row], QString::number(codes[c]));
+            picker.ShowSourceName(m_txtVTRSource[c][row], codes[c]);
+        }
+    }
+    return PageLists::setPosition(m_cmbFrames, d.EsamFrames) &&
+           PageLists::setPosition(m_cmbChannels, d.EsamChannels);
+}
