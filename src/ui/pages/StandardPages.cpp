@@ -4,6 +4,7 @@
 #include "NamesPage.h"
 #include "OutputPage.h"
 #include "PlaceholderPage.h"
+#include "SnapshotPage.h"
 #include "StatusPage.h"
 
 namespace {
@@ -30,7 +31,7 @@ std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
 
     pages.push_back(placeholder(context, "frmTabStripData06", "esam", "TabStrip_Esam_"));
 
-    pages.push_back(placeholder(context, "frmTabStripData07", "snapshot", "TabStrip_SnapShot_"));
+    pages.push_back(std::make_unique<SnapshotPage>(context));
 
     pages.push_back(placeholder(context, "frmTabStripData08", "fbox", "TabStrip_FBox_"));
 
