@@ -1,6 +1,7 @@
 #include "SnapshotToolbar.h"
 
 #include "PageControls.h"
+#include "Twips.h"
 
 #include <QFrame>
 #include <QStyle>
@@ -37,7 +38,8 @@ QToolButton* SnapshotToolbar::addButton(int number, int left)
     auto* b = new QToolButton(this);
     b->setObjectName(QStringLiteral("Button%1").arg(number));
     b->setAutoRaise(true);
-    b->setIconSize(QSize(16, 16));
+    // 16 pixels at 96 dpi, growing with the screen's DPI like the rest of the page.
+    b->setIconSize(Twips::toPixels(IconSize, IconSize));
     PageControls::place(b, left, 0, ButtonWidth, Height);
     connect(b, &QToolButton::clicked, this, [this, number] { Q_EMIT buttonClicked(number); });
     m_buttons[number - 1] = b;

@@ -26,6 +26,7 @@ public:
     static constexpr int SeparatorWidth = 150;
     static constexpr int Width = 4 * ButtonWidth + SeparatorWidth;
     static constexpr int Height = 345;
+    static constexpr int IconSize = 240;
 
     // withFlags false leaves out buttons 1 to 3.
     SnapshotToolbar(QWidget* parent, const QString& name, int left, int top, bool withFlags);
