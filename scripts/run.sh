@@ -7,6 +7,8 @@ set -euo pipefail
 build=${1:-build}
 bin="$build/bin"
 ini="$bin/ZEL308Tools.Ini"
+# Started for the larger model, the program reads that model's settings file.
+if printf '%s\n' "${@:2}" | grep -qi zel312s; then ini="$bin/ZEL312sTools.Ini"; fi
 link=/tmp/ZEL308Tools-devsim
 
 "$bin/devsim" --link "$link" --pace 19200 > "$build/devsim.log" 2>&1 &

@@ -12,6 +12,8 @@
 #include "MessageTexts.h"
 #include "SerialLink.h"
 #include "StartupSettings.h"
+#include "TransferDecoding.h"
+#include "TransferEncoding.h"
 #include "UserInterface.h"
 
 namespace {
@@ -43,6 +45,24 @@ void Application::InterpretMenuCommand(int number)
 bool Application::EndProgram(bool ask)
 {
     return m_shutdown ? m_shutdown->EndProgram(ask) : true;
+}
+
+void Application::TestTransferEncoding()
+{
+    if (!m_dataContext || !m_windows)
+        return;
+    m_ui.pagesToDataSet();
+    const DataExchangeFrame built =
+        PrepareDataExchange(*m_dataContext, m_windows->selectorLists(), QStringLiteral("20"));
+    m_ui.setBusy(false);
+    if (!built.ok()) {
+        // Decoding nothing would only hide why the frame could not be built.
+        m_ui.messageBox(MessageIcon::Exclamation, m_settings.boxTitle(), built.error);
+        return;
+    }
+    m_ui.messageBox(MessageIcon::Information, m_settings.boxTitle(), QStringLiteral("Erstellt"));
+    InterpretHexData(*m_dataContext, m_windows->selectorLists(), m_commands->collection(), built.payload());
+    m_ui.setBusy(false);
 }
 
 int Application::Start(AppWindows& windows)

@@ -38,6 +38,9 @@ public:
 
     void InterpretMenuCommand(int number);
     bool EndProgram(bool ask);
+    // The debug button: the pages' data set is encoded as a kind "20" frame and
+    // decoded again, so a mismatch between both directions shows on the pages.
+    void TestTransferEncoding();
 
     AppSettings& settings() { return m_settings; }
     ConfigurationData& data() { return m_data; }

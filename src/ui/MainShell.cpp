@@ -64,6 +64,7 @@ void MainShell::createMainWindow(const QString& caption)
                      [this](int number) { m_app.InterpretMenuCommand(number); });
     QObject::connect(m_window.get(), &MainWindow::firstActivated, [this] { m_app.link().OpenPort(); });
     QObject::connect(m_window.get(), &MainWindow::pageRefreshRequested, [this] { refreshPagesOnTabChange(); });
+    QObject::connect(m_window.get(), &MainWindow::debugTestRequested, [this] { m_app.TestTransferEncoding(); });
     QObject::connect(m_window.get(), &MainWindow::closeRequested, [this] { m_app.EndProgram(false); });
 
     // Centred on the screen until the stored placement is restored.

@@ -97,14 +97,36 @@ TEST_F(StartupSettingsTest, BundledSettingsPassWithTheirDefaults)
     EXPECT_FALSE(s.ShowProtocolEnabled);
     EXPECT_EQ(s.LoadAtStartup_Default, "");
     EXPECT_TRUE(s.RequestStatus);
-    EXPECT_EQ(s.Layer_NumFaders, 16);
+    EXPECT_EQ(s.Layer_NumFaders, 8);
     EXPECT_EQ(s.GPIO_Options_Mode, 1);
     EXPECT_EQ(s.TextLenInput, 8);
     EXPECT_EQ(s.CountInput, (std::array<qint16, 5>{12, 4, 4, 4, 8}));
     EXPECT_EQ(s.CountOutput, (std::array<qint16, 5>{4, 4, 4, 4, 4}));
-    EXPECT_FALSE(s.ShowTabStrip_System || s.ShowTabStrip_ESAM || s.ShowTabStrip_FBOX ||
-                 s.ShowTabStrip_Monitor || s.ShowTabStrip_IO_Opt);
+    // The bundled file shows every optional page except the service page.
+    EXPECT_FALSE(s.ShowTabStrip_System);
+    EXPECT_TRUE(s.ShowTabStrip_ESAM && s.ShowTabStrip_FBOX && s.ShowTabStrip_Monitor && s.ShowTabStrip_IO_Opt);
     EXPECT_TRUE(s.RestoreLastPosition);
+}
+
+TEST(BundledModelSettings, ZEL312sStartedByCommandLineReadsItsLargerFile)
+{
+    AppSettings s;
+    s.ProgramFolder = QStringLiteral(ZEL_BIN_DIR);
+    s.ProgramFileName = QStringLiteral("ZEL308Tools");
+    s.DeviceModel = QStringLiteral("ZEL312s");
+    s.CommandLine = QStringLiteral("zel312s");
+    DeriveFileNames(s, QDate(2026, 12, 7));
+    ASSERT_TRUE(QFile::exists(s.SettingsFile)) << s.SettingsFile.toStdString();
+    EXPECT_TRUE(s.SettingsFile.endsWith(QStringLiteral("ZEL312sTools.Ini")));
+    ASSERT_EQ(ReadLanguageAndLogFlag(s), 0);
+    ASSERT_EQ(ReadMainSettings(s), 0);
+    EXPECT_EQ(s.Layer_NumFaders, 12);
+    EXPECT_EQ(s.GPIO_Options_Mode, 2);
+    EXPECT_EQ(s.CountInput, (std::array<qint16, 5>{16, 8, 8, 4, 12}));
+    EXPECT_EQ(s.CountOutput, (std::array<qint16, 5>{8, 4, 8, 4, 8}));
+    // Everything else is the base file's.
+    EXPECT_EQ(ReadSetting(s.SettingsFile, QStringLiteral("TabStrip_Layer_ENG"), QStringLiteral("Caption"), {}),
+              QStringLiteral("LAYERS"));
 }
 
 TEST_F(StartupSettingsTest, AbsentKeysTakeTheirDefaults)

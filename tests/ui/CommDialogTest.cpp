@@ -11,9 +11,9 @@
 #include "SettingsFile.h"
 #include "TestFolder.h"
 
-// The link tests' pseudo-terminal and simulator helpers, built into this program as well.
-#include "../link/PseudoTerminal.cpp"
-#include "../link/SimulatorProcess.cpp"
+#include "PseudoTerminal.h"
+#include "RunEvents.h"
+#include "SimulatorProcess.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,14 @@
 #include "StandardPages.h"
 
+#include "FaderBoxPage.h"
+#include "GpioPage.h"
 #include "LayerPage.h"
 #include "NamesPage.h"
 #include "OutputPage.h"
 #include "PlaceholderPage.h"
 #include "SnapshotPage.h"
 #include "StatusPage.h"
+#include "VersionPage.h"
 
 namespace {
 
@@ -27,16 +30,16 @@ std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
 
     pages.push_back(placeholder(context, "frmTabStripData04", "monitor", "TabStrip_Monitor_"));
 
-    pages.push_back(placeholder(context, "frmTabStripData05", "gpio", "TabStrip_GPIO_"));
+    pages.push_back(std::make_unique<GpioPage>(context));
 
     pages.push_back(placeholder(context, "frmTabStripData06", "esam", "TabStrip_Esam_"));
 
     pages.push_back(std::make_unique<SnapshotPage>(context));
 
-    pages.push_back(placeholder(context, "frmTabStripData08", "fbox", "TabStrip_FBox_"));
+    pages.push_back(std::make_unique<FaderBoxPage>(context));
 
     pages.push_back(std::make_unique<OutputPage>(context));
 
-    pages.push_back(placeholder(context, "frmTabStripData99", "SYSTEM", "TabStrip_System_"));
+    pages.push_back(std::make_unique<VersionPage>(context));
     return pages;
 }

@@ -1,0 +1,56 @@
+#include "GpioPage.h"
+
+#include "AppSettings.h"
+#include "ChannelDefinitions.h"
+#include "DataSet.h"
+#include "PageContext.h"
+
+GpioPage::GpioPage(PageContext& context)
+    : GpioAssignPage(context, QStringLiteral("frmTabStripData05"), QStringLiteral("gpio"),
+                     QStringLiteral("TabStrip_GPIO_"), Inputs, Outputs)
+{
+}
+
+void GpioPage::loadPageTexts()
+{
+    // The page starts its lists afresh and reads them at once, so the
+    // transfer never finds them empty while boxes hold codes.
+    for (EntryList& list : context().lists.lstData)
+        list.clear();
+    FillGpioLists(settings(), context().lists.lstData);
+    GpioAssignPage::loadPageTexts();
+}
+
+void GpioPage::layOut()
+{
+    switch (settings().GPIO_Options_Mode) {
+    case 1: {
+        // Inputs 1-4 only: the outputs panel moves up under the shorter inputs panel.
+        const int lost = inputs().showRows(4);
+        outputs().moveTo(inputs().top() + inputs().height() + PanelGap);
+        setFraTabHeight(fraTabHeight() - lost);
+        break;
+    }
+    case 2:
+        setFraTabHeight(fraTabHeight() - outputs().showRows(12));
+        break;
+    case 3:
+        setFraTabHeight(fraTabHeight() - outputs().showRows(0));
+        break;
+    default:
+        break;
+    }
+}
+
+void GpioPage::toDataSet(ConfigurationData& data)
+{
+    inputs().toCodes(data.Current.GpioInput);
+    outputs().toCodes(data.Current.GpioOutput);
+}
+
+bool GpioPage::fromDataSet(const ConfigurationData& data)
+{
+    inputs().fromCodes(data.Current.GpioInput);
+    outputs().fromCodes(data.Current.GpioOutput);
+    return true;
+}
