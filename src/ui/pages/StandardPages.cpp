@@ -8,6 +8,7 @@
 #include "NamesPage.h"
 #include "OutputPage.h"
 #include "PlaceholderPage.h"
+#include "SnapshotPage.h"
 #include "StatusPage.h"
 #include "VersionPage.h"
 
@@ -35,7 +36,7 @@ std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
 
     pages.push_back(std::make_unique<EsamPage>(context));
 
-    pages.push_back(placeholder(context, "frmTabStripData07", "snapshot", "TabStrip_SnapShot_"));
+    pages.push_back(std::make_unique<SnapshotPage>(context));
 
     pages.push_back(std::make_unique<FaderBoxPage>(context));
 

@@ -1,0 +1,44 @@
+#include "ConfigPaths.h"
+
+#include "AppSettings.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr int PathFieldLength = 255;
+
+bool hasDriveLetter(const QString& path)
+{
+    return path.size() >= 2 && path.at(0).isLetter() && path.at(1) == QLatin1Char(':');
+}
+
+QString rightTrimmed(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+} // namespace
+
+QString StoredConfigPath(const AppSettings& settings, const QString& shown)
+{
+    const QString path = rightTrimmed(shown);
+    const QString bare = path.trimmed();
+    if (bare.isEmpty() || hasDriveLetter(bare) || QDir::isAbsolutePath(bare))
+        return path.left(PathFieldLength);
+    return settings.inProgramFolder(path).left(PathFieldLength);
+}
+
+QString ShownConfigPath(const AppSettings& settings, const QString& stored)
+{
+    const QString path = rightTrimmed(stored.left(stored.indexOf(QChar(0))));
+    if (settings.ProgramFolder.isEmpty())
+        return path;
+    const QString folder = settings.inProgramFolder(QString());
+    if (path.startsWith(folder, Qt::CaseInsensitive))
+        return path.mid(folder.size());
+    return path;
+}

@@ -1,0 +1,25 @@
+#include "SnapshotPictures.h"
+
+// The pictures are compiled into this static library; referencing the resource
+// here keeps the linker from dropping it.
+static void loadSnapshotResources()
+{
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(snapshot);
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
+
+namespace SnapshotPictures {
+
+QIcon image(int number)
+{
+    static const char* const names[] = {"flag1-on", "flag1-off", "flag2-on", "flag2-off"};
+    if (number < 1 || number > 4)
+        return {};
+    loadSnapshotResources();
+    return QIcon(QStringLiteral(":/snapshot/%1.svg").arg(QLatin1String(names[number - 1])));
+}
+
+} // namespace SnapshotPictures

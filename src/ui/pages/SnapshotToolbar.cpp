@@ -1,0 +1,47 @@
+#include "SnapshotToolbar.h"
+
+#include "PageControls.h"
+#include "Twips.h"
+
+#include <QFrame>
+#include <QStyle>
+#include <QToolButton>
+
+SnapshotToolbar::SnapshotToolbar(QWidget* parent, const QString& name, int left, int top, bool withFlags)
+    : QWidget(parent), m_buttons(5, nullptr)
+{
+    setObjectName(name);
+    PageControls::place(this, left, top, Width, Height);
+    const int sendLeft = 2 * ButtonWidth + SeparatorWidth;
+    if (withFlags) {
+        addButton(Flag1, 0);
+        addButton(Flag2, ButtonWidth);
+        auto* line = new QFrame(this);
+        line->setObjectName(QStringLiteral("Button3"));
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        PageControls::place(line, 2 * ButtonWidth, 30, SeparatorWidth, Height - 60);
+    }
+    QToolButton* fetch = addButton(Fetch, sendLeft);
+    fetch->setIcon(QIcon::fromTheme(QStringLiteral("go-down"), style()->standardIcon(QStyle::SP_ArrowDown)));
+    QToolButton* send = addButton(Send, sendLeft + ButtonWidth);
+    send->setIcon(QIcon::fromTheme(QStringLiteral("go-up"), style()->standardIcon(QStyle::SP_ArrowUp)));
+}
+
+QToolButton* SnapshotToolbar::button(int number) const
+{
+    return m_buttons.value(number - 1);
+}
+
+QToolButton* SnapshotToolbar::addButton(int number, int left)
+{
+    auto* b = new QToolButton(this);
+    b->setObjectName(QStringLiteral("Button%1").arg(number));
+    b->setAutoRaise(true);
+    // 16 pixels at 96 dpi, growing with the screen's DPI like the rest of the page.
+    b->setIconSize(Twips::toPixels(IconSize, IconSize));
+    PageControls::place(b, left, 0, ButtonWidth, Height);
+    connect(b, &QToolButton::clicked, this, [this, number] { Q_EMIT buttonClicked(number); });
+    m_buttons[number - 1] = b;
+    return b;
+}
