@@ -1,4 +1,9 @@
 #include "AboutWindow.h"
+#include "AppContext.h"
+#include "AppLog.h"
+#include "DataSet.h"
+#include "FakeClock.h"
+#include "FakeUserInterface.h"
 #include "ChooseDialog.h"
 #include "MainWindow.h"
 #include "ProtocolWindow.h"
@@ -6,59 +11,51 @@
 #include "UiTestEnv.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
 
 #include "pages/NamesPage.h"
+#include "pages/PageTransfer.h"
 #include "pages/StatusPage.h"
 
 // Saves pictures of the windows into build/screenshots for a look by eye.
 namespace {
 
-const QByteArray SampleTexts = R"(
-[Messages_GER]
-Form_Choose.Caption=Quelle wählen
-Form_Proto.Caption=Protokoll
-[TabStrip_Status_GER]
-Caption=STATUS
-Label01=Anlage
-Label02=Standort
-Label03=Version
-Label04=Seriennummer
-Label05=Inbetriebnahme
-Label06=Bemerkung
-[TabStrip_Name_GER]
-Caption=NAMEN
-Part01.Caption=Mikrofone
-Part01.Label01=Mikrofone 1-4
-Part01.Label02=Mikrofone 5-8
-Part01.Label03=Mikrofone 9-12
-Part02.Caption=Zuspieler
-Part02.Label01=Zuspieler 1-4
-Part03.Caption=Leitungen
-Part03.Label01=Leitungen 1-4
-Part04.Caption=Telefon
-Part04.Label01=Telefon 1-2
-Part05.Caption=Sonstige
-Part05.Label01=Sonstige 1-4
-Part05.Label02=Sonstige 5-8
-[TabStrip_Layer_GER]
-Caption=EBENEN
-[TabStrip_Output_GER]
-Caption=AUSGÄNGE
-[TabStrip_Monitor_GER]
-Caption=MONITOR
-[TabStrip_GPIO_GER]
-Caption=GPIO
-[TabStrip_Esam_GER]
-Caption=ESAM
-[TabStrip_SnapShot_GER]
-Caption=SNAPSHOT
-[TabStrip_FBox_GER]
-Caption=FADERBOX
-)";
+// The bundled settings file, so the pictures show the texts users get.
+QByteArray bundledSettings()
+{
+    QFile file(QStringLiteral(ZEL_SOURCE_DIR "/resources/ZEL308Tools.Ini"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// "96" normally; the second run of these cases at 1.5 times the scale says "144".
+QString dpiTag()
+{
+    const QString tag = qEnvironmentVariable("ZEL_SHOT_DPI");
+    return tag.isEmpty() ? QStringLiteral("96") : tag;
+}
+
+// A data set with something on every page.
+void fillSample(ConfigurationData& data)
+{
+    const char* names[] = {"MIC 1", "MIC 2", "MIC 3", "MIC 4", "MIC 5", "MIC 6"};
+    for (int i = 0; i < 6; ++i)
+        data.Current.InputName[0][i].set(QString::fromLatin1(names[i]));
+    data.Current.InputName[1][0].set(QStringLiteral("CD 1"));
+    data.Current.InputName[1][1].set(QStringLiteral("SERVER"));
+    data.Current.InputName[4][6].set(QStringLiteral("REGIE"));
+    for (int layer = 0; layer < 8; ++layer)
+        for (int n = 0; n < 8; ++n)
+            data.Current.LayerAssign[layer][n] = qint16((layer + n) % 3 == 0 ? 0 : 1000 + (layer + n) % 6);
+    data.Current.LayerAssign[1][2] = 1406;
+    data.StatusText[0].set(QStringLiteral("Studio 3, Regie"));
+    data.StatusText[1].set(QStringLiteral("Funkhaus, 2. OG"));
+    data.ACUVersion.set(QStringLiteral("0412"));
+}
+
 
 QString shotFolder()
 {
@@ -85,24 +82,33 @@ ProgramInfo info(const QString& model)
 
 TEST(Screenshots, MainWindowOnEveryPage)
 {
-    UiTestEnv env(SampleTexts);
-    env.settings.ShowTabStrip_System = env.settings.ShowTabStrip_ESAM = env.settings.ShowTabStrip_FBOX = true;
-    env.settings.ShowTabStrip_Monitor = env.settings.ShowTabStrip_IO_Opt = true;
-    env.settings.CountInput = {12, 4, 4, 2, 6};
-    env.settings.Debug = true;
-    MainWindow window(*env.pages);
-    window.setWindowTitle(QStringLiteral("ZEL308Tools Version 1.0 Build 0"));
-    window.show();
-    window.resize(window.width(), Twips::toPixelsY(9000));
-    window.setStatusLine(QStringLiteral(" Bereit"), QStringLiteral("Bereit"));
-    auto* names = static_cast<NamesPage*>(window.page(QStringLiteral("frmTabStripData02")));
-    names->txtInput(1, 0)->setText(QStringLiteral("MIC 1"));
-    names->txtInput(5, 5)->setText(QStringLiteral("TEL"));
-    auto* status = static_cast<StatusPage*>(window.page(QStringLiteral("frmTabStripData01")));
-    status->txtStatus(0)->setText(QStringLiteral("Studio 3, Regie"));
-    for (int i = 0; i < window.tabStrip()->count(); ++i) {
-        window.tabStrip()->setCurrentIndex(i);
-        save(window, QStringLiteral("main-%1-%2").arg(i + 1).arg(window.currentPage()->formName()));
+    for (const QString& language : {QStringLiteral("GER"), QStringLiteral("ENG")}) {
+        UiTestEnv env(bundledSettings(), language);
+        env.settings.ShowTabStrip_System = env.settings.ShowTabStrip_ESAM = env.settings.ShowTabStrip_FBOX = true;
+        env.settings.ShowTabStrip_Monitor = env.settings.ShowTabStrip_IO_Opt = true;
+        env.settings.CountInput = {12, 4, 4, 2, 6};
+        env.settings.Debug = true;
+        MainWindow window(*env.pages);
+        window.setWindowTitle(QStringLiteral("ZEL308Tools Version 1.0 Build 0"));
+        window.show();
+        window.resize(window.width(), Twips::toPixelsY(9000));
+        window.setStatusLine(QStringLiteral(" Bereit"), QStringLiteral("Bereit"));
+
+        FakeClock clock;
+        FakeUserInterface ui;
+        AppLog log(clock, env.folder.path(), env.settings.ProgramFileName, true);
+        log.setToFileDisabled(true);
+        AppContext app{env.settings, *env.messages, log, ui, clock};
+        fillSample(env.data);
+        EXPECT_TRUE(PageTransfer(*env.pages, app).DataSetToPages());
+
+        for (int i = 0; i < window.tabStrip()->count(); ++i) {
+            window.tabStrip()->setCurrentIndex(i);
+            save(window, QStringLiteral("main-%1-%2dpi-%3-%4")
+                             .arg(language, dpiTag())
+                             .arg(i + 1)
+                             .arg(window.currentPage()->formName()));
+        }
     }
 }
 
@@ -122,7 +128,7 @@ TEST(Screenshots, AboutAndSplashOfEveryModel)
 
 TEST(Screenshots, ChoiceDialogAndProtocol)
 {
-    UiTestEnv env(SampleTexts);
+    UiTestEnv env(bundledSettings());
     ChooseDialog dialog(*env.messages);
     dialog.addEntry(QStringLiteral("NotDefined"), 0);
     for (int i = 0; i < 12; ++i)

@@ -13,8 +13,9 @@
 // A settings file in a temporary folder with the run's settings and texts read from it.
 struct UiTestEnv
 {
-    explicit UiTestEnv(const QByteArray& ini = {})
+    explicit UiTestEnv(const QByteArray& ini = {}, const QString& language = QStringLiteral("GER"))
     {
+        settings.Language = language;
         settings.SettingsFile = folder.write(QStringLiteral("ZEL308Tools.Ini"), ini);
         settings.ProgramFileName = QStringLiteral("ZEL308Tools");
         messages = std::make_unique<MessageTexts>(settings.SettingsFile, settings.Language);

@@ -1,0 +1,135 @@
+#include "Application.h"
+#include "Clock.h"
+#include "MainShell.h"
+#include "MainWindow.h"
+#include "QtSerialControl.h"
+#include "QtUserInterface.h"
+#include "SettingsFile.h"
+#include "SimulatorProcess.h"
+#include "TestFolder.h"
+
+#include "pages/LayerPage.h"
+#include "pages/NamesPage.h"
+#include "pages/StatusPage.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs events until `done` holds or `ms` have passed.
+template <typename Done>
+bool runUntil(Done done, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// The program as main() puts it together, with the bundled settings file in a
+// temporary program folder and the device simulator behind port 2.
+class ProgramSession : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QFile bundled(QStringLiteral(ZEL_SOURCE_DIR "/resources/ZEL308Tools.Ini"));
+        ASSERT_TRUE(bundled.open(QIODevice::ReadOnly));
+        const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), bundled.readAll());
+        const QString link = folder.file(QStringLiteral("ttySIM"));
+        ASSERT_TRUE(sim.start({QStringLiteral("--link"), link})) << sim.error().toStdString();
+        const auto set = [&ini](const char* section, const char* key, const QString& value) {
+            WriteSetting(ini, QString::fromLatin1(section), QString::fromLatin1(key), value, false);
+        };
+        set("Main", "Debug", QStringLiteral("yes")); // no splash minimum
+        set("Main", "ShowMsgBox", QStringLiteral("no"));
+        set("Main", "WriteLogFile", QStringLiteral("no"));
+        set("Main", "RequestStatus", QStringLiteral("yes"));
+        set("Main", "RequestData", QStringLiteral("yes"));
+        set("Comm", "Port", QStringLiteral("2"));
+        set("Comm", "TimeOut", QStringLiteral("3"));
+        set("Comm", "TimerInterval", QStringLiteral("50"));
+        set("PortNames", "COM2", link);
+
+        identity.ProgramFolder = folder.path();
+        identity.ProgramFileName = QStringLiteral("ZEL308Tools");
+        port = std::make_unique<QtSerialControl>(ini);
+        ui.setBoxAnswer([this](QMessageBox& box) {
+            boxes.append(box.text());
+            return QMessageBox::Yes;
+        });
+        app = std::make_unique<Application>(identity, ui, clock, *port, [this] { ended = true; });
+        shell = std::make_unique<MainShell>(*app, ui);
+    }
+
+    template <typename Page>
+    Page* page(const char* form) const
+    {
+        return static_cast<Page*>(shell->mainWindow()->page(QString::fromLatin1(form)));
+    }
+
+    TestFolder folder;
+    SimulatorProcess sim;
+    AppSettings identity;
+    SystemClock clock;
+    QtUserInterface ui;
+    std::unique_ptr<QtSerialControl> port;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<MainShell> shell;
+    QStringList boxes;
+    bool ended = false;
+};
+
+TEST_F(ProgramSession, StartUpFetchesStatusAndDataSetAndAnswersTheDevicesRequest)
+{
+    ASSERT_EQ(app->Start(*shell), 0) << boxes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(sim.logged(QStringLiteral("RX 82")));
+    EXPECT_TRUE(sim.logged(QStringLiteral("RX 84")));
+
+    auto* status = page<StatusPage>("frmTabStripData01");
+    EXPECT_EQ(status->txtStatus(0)->text(), QStringLiteral("Device status 1"));
+    EXPECT_EQ(status->txtStatus(5)->text(), QStringLiteral("Device status 6"));
+    // The data set's answer is handed over once the receive interval has passed.
+    auto* names = page<NamesPage>("frmTabStripData02");
+    EXPECT_TRUE(runUntil([names] { return names->txtInput(5, 7)->text() == QStringLiteral("IN5-8"); }, 2000));
+    EXPECT_EQ(names->txtInput(1, 0)->text(), QStringLiteral("IN1-1"));
+    auto* layers = page<LayerPage>("frmTabStripData03");
+    EXPECT_EQ(layers->txtInput(0, 2)->text(), QStringLiteral("IN1-1"));
+    EXPECT_EQ(layers->txtInput(2, 0)->text(), QStringLiteral("IN1-3"));
+    EXPECT_EQ(app->settings().ReadyText, QStringLiteral("Bereit"));
+
+    // The device asks for the data set: the program sends it after its 100 ms timer.
+    sim.command(QStringLiteral("84 20"));
+    EXPECT_TRUE(sim.logged(QStringLiteral("RX 85"), 5000));
+    EXPECT_TRUE(runUntil([this] { return sim.lines().filter(QStringLiteral("TX 86")).size() == 1; }, 3000));
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(ProgramSession, DebugButtonEncodesThePagesAndDecodesThemAgain)
+{
+    ASSERT_EQ(app->Start(*shell), 0) << boxes.join(QLatin1Char('\n')).toStdString();
+    auto* names = page<NamesPage>("frmTabStripData02");
+    ASSERT_TRUE(runUntil([names] { return names->txtInput(5, 7)->text() == QStringLiteral("IN5-8"); }, 2000));
+    names->txtInput(1, 0)->setText(QStringLiteral("MIC A"));
+    names->txtInput(5, 7)->setText(QStringLiteral("TEL 2"));
+
+    QPushButton* debug = shell->mainWindow()->debugButton();
+    ASSERT_FALSE(debug->isHidden());
+    debug->click();
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Erstellt")});
+    EXPECT_EQ(app->data().Current.InputName[0][0].trimmedRight(), QStringLiteral("MIC A"));
+    EXPECT_EQ(names->txtInput(1, 0)->text(), QStringLiteral("MIC A"));
+    EXPECT_EQ(names->txtInput(5, 7)->text(), QStringLiteral("TEL 2"));
+    EXPECT_EQ(page<LayerPage>("frmTabStripData03")->txtInput(0, 0)->text(), QStringLiteral("MIC A"));
+}
+
+} // namespace
