@@ -49,6 +49,7 @@ void LayerPage::build(FramedPanel* fraTab)
 {
     PageControls::place(fraTab, 0, 0, GridLeft + GridWidth + 120, GridTop + GridHeight + 120);
     auto* grid = new FramedPanel(fraTab, QStringLiteral("fraChannelLayer01"));
+    grid->setCaption(QString()); // the grid frame carries no caption of its own
     PageControls::place(grid, GridLeft, GridTop, GridWidth, GridHeight);
     auto* pairs = new FramedPanel(fraTab, QStringLiteral("fraChannelLayer02"));
     PageControls::place(pairs, GridLeft, 120, GridWidth, 615);

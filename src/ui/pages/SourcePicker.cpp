@@ -66,6 +66,7 @@ void SourcePicker::ShowSourceName(QLineEdit* box, int code) const
 {
     if (code == 0) {
         box->setText(notDefined());
+        box->setCursorPosition(0);
         BoxTag::set(box, QString());
         return;
     }
@@ -89,6 +90,8 @@ void SourcePicker::ShowSourceName(QLineEdit* box, int code) const
         box->setText(notDefined());
         BoxTag::set(box, QString());
     }
+    // A name longer than the cell shows its beginning, not its end.
+    box->setCursorPosition(0);
 }
 
 QList<QLineEdit*> SourcePicker::boxes(const QString& formName, const QString& prefix) const
