@@ -42,3 +42,12 @@ QString ShownConfigPath(const AppSettings& settings, const QString& stored)
         return path.mid(folder.size());
     return path;
 }
+
+QString ConfigFieldPath(const FixedText<255>& field)
+{
+    QString path = field.text();
+    const qsizetype nul = path.indexOf(QChar(0));
+    if (nul >= 0)
+        path.truncate(nul);
+    return path.trimmed();
+}

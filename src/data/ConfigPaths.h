@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FixedText.h"
+
 #include <QString>
 
 struct AppSettings;
@@ -18,3 +20,7 @@ QString StoredConfigPath(const AppSettings& settings, const QString& shown);
 // and its separator (compared without regard to case), otherwise the whole path.
 // A field never written holds NUL bytes; the path ends at the first of them.
 QString ShownConfigPath(const AppSettings& settings, const QString& stored);
+
+// The path a data set field holds: up to the first NUL byte (a field never
+// written holds NUL bytes), blanks removed. Empty when no file was named.
+QString ConfigFieldPath(const FixedText<255>& field);

@@ -3,6 +3,7 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "BlankNames.h"
+#include "ConfigPaths.h"
 #include "ChannelNumbers.h"
 #include "ConfigCollection.h"
 #include "ConfigFiles.h"
@@ -179,15 +180,6 @@ void restoreConfigPaths(DataSet& d, const DataSet& from)
 
 // The path a file field holds: up to a NUL (a field never written) and without
 // trailing blanks.
-QString pathOf(const FixedText<255>& field)
-{
-    QString path = field.trimmedRight();
-    const qsizetype nul = path.indexOf(QChar(0));
-    if (nul >= 0)
-        path.truncate(nul);
-    return path.trimmed();
-}
-
 // The characters of the payload after the kind byte, as far as `length` reaches.
 QString payloadText(const QByteArray& payload, int length)
 {
@@ -237,7 +229,7 @@ QString receiveRecord(DataContext& ctx, ConfigCollection& collect, const QByteAr
     } else {
         data.ConfigSingle.set(text);
         FixedText<255>& file = data.Current.ConfigFile[recordNumber - 1];
-        QString path = pathOf(file);
+        QString path = ConfigFieldPath(file);
         WriteConfigFile(ctx, path, true, true);
         file.set(path);
     }
@@ -252,7 +244,7 @@ void receiveAllRecords(DataContext& ctx, const QByteArray& payload)
     for (int r = 0; r < 8; ++r)
         data.ConfigGroup[r].set(text.mid(qsizetype(r) * RecordLength, RecordLength));
     ctx.app.ui.pagesToDataSet();
-    QString path = pathOf(data.Current.ConfigGroupFile);
+    QString path = ConfigFieldPath(data.Current.ConfigGroupFile);
     WriteConfigFile(ctx, path, false, true);
     data.Current.ConfigGroupFile.set(path);
     ctx.app.ui.dataSetToPages();

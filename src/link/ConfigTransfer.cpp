@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "BlankNames.h"
 #include "ConfigFiles.h"
+#include "ConfigPaths.h"
 #include "DataContext.h"
 #include "Helpers.h"
 #include "LinkChecksum.h"
@@ -15,15 +16,6 @@
 namespace {
 
 // A path field as the files keep it: blank-padded, or NUL bytes when never set.
-QString pathOf(const FixedText<255>& field)
-{
-    QString path = field.text();
-    const qsizetype nul = path.indexOf(QChar(0));
-    if (nul >= 0)
-        path.truncate(nul);
-    return path.trimmed();
-}
-
 } // namespace
 
 QString ConfigKindCode(int index)
@@ -66,7 +58,7 @@ QString ConfigTransfer::SendConfig(int index)
     ctx.ui.pagesToDataSet();
 
     FixedText<255>& file = index == 0 ? data.Current.ConfigGroupFile : data.Current.ConfigFile[index - 1];
-    QString path = pathOf(file);
+    QString path = ConfigFieldPath(file);
     if (path.isEmpty())
         path = proposedPath(index);
     if (!ReadConfigFile(m_data, path, index != 0))
@@ -110,7 +102,7 @@ void ConfigTransfer::RequestConfig(int index)
 
     if (index == 0) {
         ctx.ui.pagesToDataSet();
-        const QString path = SelectConfigFile(m_data, pathOf(m_data.data.Current.ConfigGroupFile),
+        const QString path = SelectConfigFile(m_data, ConfigFieldPath(m_data.data.Current.ConfigGroupFile),
                                               ConfigDialogMode::Save, false);
         if (path.isEmpty())
             return;
