@@ -1,5 +1,7 @@
 #include "pages/GpioChannelPicker.h"
 
+#include "pages/BoxTag.h"
+
 #include "ChooseDialog.h"
 #include "UiTestEnv.h"
 
@@ -25,8 +27,8 @@ TEST_F(GpioChannelPickerTest, CodeZeroShowsNotAssigned)
     picker.showGpioChannel(&box, &info, 0, 0);
     EXPECT_EQ(box.text(), QStringLiteral("0"));
     EXPECT_EQ(info.text(), QStringLiteral("<nicht definiert>"));
-    EXPECT_TRUE(GpioChannelPicker::tag(&box).isEmpty());
-    EXPECT_EQ(GpioChannelPicker::code(&box), 0);
+    EXPECT_TRUE(BoxTag::get(&box).isEmpty());
+    EXPECT_EQ(BoxTag::code(&box), 0);
 }
 
 TEST_F(GpioChannelPickerTest, UnknownCodeKeepsTextsButStoresCode)
@@ -38,19 +40,19 @@ TEST_F(GpioChannelPickerTest, UnknownCodeKeepsTextsButStoresCode)
     picker.showGpioChannel(&box, &info, 107, 1);
     EXPECT_EQ(box.text(), QStringLiteral("1"));
     EXPECT_EQ(info.text(), QStringLiteral("Rotlicht"));
-    EXPECT_EQ(GpioChannelPicker::code(&box), 107);
+    EXPECT_EQ(BoxTag::code(&box), 107);
 }
 
 TEST_F(GpioChannelPickerTest, EmptyListAndOkStoresZero)
 {
-    GpioChannelPicker::setTag(&box, QStringLiteral("101"));
+    BoxTag::set(&box, QStringLiteral("101"));
     ChooseDialog& dialog = env.pages->chooser();
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.okButton()->click(); });
     picker.pickGpioChannel(&box, &info, 0);
     EXPECT_EQ(dialog.entryCount(), 0);
     EXPECT_EQ(box.text(), QStringLiteral("0"));
     EXPECT_EQ(info.text(), QStringLiteral("<nicht definiert>"));
-    EXPECT_TRUE(GpioChannelPicker::tag(&box).isEmpty());
+    EXPECT_TRUE(BoxTag::get(&box).isEmpty());
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace BoxTag {
 
 namespace {
@@ -23,7 +25,8 @@ void set(QObject* box, const QString& tag)
 
 int code(const QObject* box)
 {
-    return LeadingNumber(QStringLiteral("0") + get(box).trimmed());
+    // The data set keeps 16-bit codes; a tag beyond them is not wrapped around.
+    return std::clamp(LeadingNumber(QStringLiteral("0") + get(box).trimmed()), -32768, 32767);
 }
 
 } // namespace BoxTag

@@ -1,5 +1,6 @@
 #include "GpioChannelPicker.h"
 
+#include "BoxTag.h"
 #include "ChannelDefinitions.h"
 #include "ChooseDialog.h"
 #include "Helpers.h"
@@ -12,28 +13,7 @@
 
 #include <algorithm>
 
-namespace {
-
-const char* const TagProperty = "Tag";
-
-} // namespace
-
 GpioChannelPicker::GpioChannelPicker(PageContext& context) : m_context(context) {}
-
-QString GpioChannelPicker::tag(const QWidget* box)
-{
-    return box->property(TagProperty).toString();
-}
-
-void GpioChannelPicker::setTag(QWidget* box, const QString& tag)
-{
-    box->setProperty(TagProperty, tag);
-}
-
-int GpioChannelPicker::code(const QWidget* box)
-{
-    return std::clamp(LeadingNumber(QStringLiteral("0") + tag(box)), -32768, 32767);
-}
 
 void GpioChannelPicker::pickGpioChannel(QLineEdit* box, QLineEdit* infoBox, int listIndex)
 {
@@ -44,7 +24,7 @@ void GpioChannelPicker::pickGpioChannel(QLineEdit* box, QLineEdit* infoBox, int 
         dialog.addEntry(fields.name + QLatin1Char('\t') + fields.info, entry.itemData);
     }
     centreOverMainWindow();
-    dialog.setActItem(tag(box));
+    dialog.setActItem(BoxTag::get(box));
     dialog.exec();
     const int chosen = std::clamp(LeadingNumber(QStringLiteral("0") + dialog.actItem()), -32768, 32767);
     showGpioChannel(box, infoBox, chosen, listIndex);
@@ -55,7 +35,7 @@ void GpioChannelPicker::showGpioChannel(QLineEdit* box, QLineEdit* infoBox, int 
     if (code == 0) {
         box->setText(QStringLiteral("0"));
         infoBox->setText(m_context.messages.get(QStringLiteral("NotDefined")));
-        setTag(box, QString());
+        BoxTag::set(box, QString());
         return;
     }
     for (const ListEntry& entry : m_context.lists.lstData.at(listIndex)) {
@@ -66,7 +46,7 @@ void GpioChannelPicker::showGpioChannel(QLineEdit* box, QLineEdit* infoBox, int 
         infoBox->setText(fields.info);
         break;
     }
-    setTag(box, QString::number(code).trimmed());
+    BoxTag::set(box, QString::number(code).trimmed());
 }
 
 void GpioChannelPicker::centreOverMainWindow()

@@ -23,10 +23,6 @@ public:
     // leaves both texts alone but is still kept in the tag.
     void showGpioChannel(QLineEdit* box, QLineEdit* infoBox, int code, int listIndex);
 
-    static QString tag(const QWidget* box);
-    static void setTag(QWidget* box, const QString& tag);
-    // The tag read as the number of "0" followed by it, so an empty tag is 0.
-    static int code(const QWidget* box);
 
 private:
     void centreOverMainWindow();

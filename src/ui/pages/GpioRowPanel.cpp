@@ -1,5 +1,6 @@
 #include "GpioRowPanel.h"
 
+#include "BoxTag.h"
 #include "AppSettings.h"
 #include "ChannelDefinitions.h"
 #include "ClickFilter.h"
@@ -165,14 +166,14 @@ void GpioRowPanel::pick(int row)
 void GpioRowPanel::toCodes(std::span<qint16> codes) const
 {
     for (int i = 0; i < rowCount() && i < static_cast<int>(codes.size()); ++i)
-        codes[i] = static_cast<qint16>(GpioChannelPicker::code(m_boxes[i]));
+        codes[i] = static_cast<qint16>(BoxTag::code(m_boxes[i]));
 }
 
 void GpioRowPanel::fromCodes(std::span<const qint16> codes)
 {
     GpioChannelPicker picker(m_context);
     for (int i = 0; i < rowCount() && i < static_cast<int>(codes.size()); ++i) {
-        GpioChannelPicker::setTag(m_boxes[i], QString::number(codes[i]));
+        BoxTag::set(m_boxes[i], QString::number(codes[i]));
         picker.showGpioChannel(m_boxes[i], m_infos[i], codes[i], m_part - 1);
     }
 }
