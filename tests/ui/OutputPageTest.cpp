@@ -1,11 +1,7 @@
 #include "pages/OutputPage.h"
 #include "pages/PageTransfer.h"
 
-#include "AppContext.h"
-#include "AppLog.h"
 #include "DataSet.h"
-#include "FakeClock.h"
-#include "FakeUserInterface.h"
 #include "FramedPanel.h"
 #include "Twips.h"
 #include "UiTestEnv.h"
@@ -86,25 +82,20 @@ TEST_F(OutputPageTest, EmptyDefinitionListShowsNothingAndStoresMinusOne)
 TEST_F(OutputPageTest, PositionBeyondTheListStopsTheTransferWithItsMessage)
 {
     auto page = load({4, 4, 4, 4, 4});
-    FakeClock clock;
-    FakeUserInterface ui;
-    AppLog log(clock, env.folder.path(), QStringLiteral("ZEL308Tools"), true);
-    log.setToFileDisabled(true);
-    AppContext app{env.settings, *env.messages, log, ui, clock};
     env.pages->findPage = [&page](const QString& form) -> TabPage* {
         return form == page->formName() ? page.get() : nullptr;
     };
     env.data.Current.OutputPickoff[0][0] = 1;
     env.data.Current.OutputPickoff[0][1] = 40;
     env.data.Current.OutputPickoff[0][2] = 2;
-    PageTransfer transfer(*env.pages, app);
+    PageTransfer transfer(*env.pages, *env.app);
     EXPECT_FALSE(transfer.DataSetToPages());
     EXPECT_EQ(page->cmbAbgriffOutput(1, 0)->currentIndex(), 1) << "set before the failure";
     EXPECT_EQ(page->cmbAbgriffOutput(1, 2)->currentIndex(), 0) << "after the failure: as it was";
-    ASSERT_EQ(ui.boxes.size(), 1);
-    EXPECT_EQ(ui.boxes.first().text, QStringLiteral("Fehler bei der Weitergabe der Werte an die Controls"));
-    EXPECT_EQ(ui.boxes.first().title, QStringLiteral("ZEL308Tools"));
-    EXPECT_FALSE(ui.busy);
+    ASSERT_EQ(env.ui.boxes.size(), 1);
+    EXPECT_EQ(env.ui.boxes.first().text, QStringLiteral("Fehler bei der Weitergabe der Werte an die Controls"));
+    EXPECT_EQ(env.ui.boxes.first().title, QStringLiteral("ZEL308Tools"));
+    EXPECT_FALSE(env.ui.busy);
 }
 
 } // namespace

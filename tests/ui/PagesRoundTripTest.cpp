@@ -1,30 +1,19 @@
 #include "MainWindow.h"
 #include "UiTestEnv.h"
 
-#include "AppContext.h"
-#include "AppLog.h"
 #include "ConfigCollection.h"
 #include "DataContext.h"
 #include "DataSet.h"
-#include "FakeClock.h"
-#include "FakeUserInterface.h"
 #include "TransferDecoding.h"
 #include "TransferEncoding.h"
 #include "pages/PageTransfer.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace {
-
-QByteArray bundledSettings()
-{
-    QFile file(QStringLiteral(ZEL_SOURCE_DIR "/resources/ZEL308Tools.Ini"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every page of the bundled settings file in one main window, with every
 // optional page shown and all GPIO rows in use.
@@ -40,7 +29,6 @@ protected:
         env.settings.CountOutput = {8, 4, 4, 4, 8};
         window = std::make_unique<MainWindow>(*env.pages);
         window->show(); // the pages load with the window
-        log.setToFileDisabled(true);
     }
 
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(rng); }
@@ -114,18 +102,14 @@ protected:
         return d;
     }
 
-    UiTestEnv env{bundledSettings()};
+    UiTestEnv env{UiTestEnv::bundledSettings()};
     std::unique_ptr<MainWindow> window;
-    FakeClock clock;
-    FakeUserInterface ui;
-    AppLog log{clock, env.folder.path(), QStringLiteral("ZEL308Tools"), true};
-    AppContext app{env.settings, *env.messages, log, ui, clock};
     std::mt19937 rng{20261208};
 };
 
 TEST_F(PagesRoundTrip, EveryPageGivesBackWhatItWasShown)
 {
-    PageTransfer transfer(*env.pages, app);
+    PageTransfer transfer(*env.pages, *env.app);
     for (int round = 0; round < 20; ++round) {
         const ConfigurationData shown = randomData();
         env.data = shown;
@@ -140,8 +124,8 @@ TEST_F(PagesRoundTrip, EveryPageGivesBackWhatItWasShown)
 
 TEST_F(PagesRoundTrip, DataSetSurvivesTheCodecWithThePagesLists)
 {
-    PageTransfer transfer(*env.pages, app);
-    DataContext ctx{app, env.data, nullptr};
+    PageTransfer transfer(*env.pages, *env.app);
+    DataContext ctx{*env.app, env.data, nullptr};
     ConfigCollection collect;
     for (int round = 0; round < 20; ++round) {
         const ConfigurationData sent = randomData();

@@ -7,6 +7,7 @@
 #include "SettingsFile.h"
 #include "SimulatorProcess.h"
 #include "TestFolder.h"
+#include "UiTestEnv.h"
 
 #include "pages/LayerPage.h"
 #include "pages/NamesPage.h"
@@ -14,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -40,9 +40,9 @@ class ProgramSession : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QFile bundled(QStringLiteral(ZEL_SOURCE_DIR "/resources/ZEL308Tools.Ini"));
-        ASSERT_TRUE(bundled.open(QIODevice::ReadOnly));
-        const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), bundled.readAll());
+        const QByteArray bundled = UiTestEnv::bundledSettings();
+        ASSERT_FALSE(bundled.isEmpty());
+        const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), bundled);
         const QString link = folder.file(QStringLiteral("ttySIM"));
         ASSERT_TRUE(sim.start({QStringLiteral("--link"), link})) << sim.error().toStdString();
         const auto set = [&ini](const char* section, const char* key, const QString& value) {

@@ -1,9 +1,5 @@
 #include "AboutWindow.h"
-#include "AppContext.h"
-#include "AppLog.h"
 #include "DataSet.h"
-#include "FakeClock.h"
-#include "FakeUserInterface.h"
 #include "ChooseDialog.h"
 #include "MainWindow.h"
 #include "ProtocolWindow.h"
@@ -11,7 +7,6 @@
 #include "UiTestEnv.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QTabBar>
 
@@ -23,13 +18,6 @@
 
 // Saves pictures of the windows into build/screenshots for a look by eye.
 namespace {
-
-// The bundled settings file, so the pictures show the texts users get.
-QByteArray bundledSettings()
-{
-    QFile file(QStringLiteral(ZEL_SOURCE_DIR "/resources/ZEL308Tools.Ini"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // "96" normally; the second run of these cases at 1.5 times the scale says "144".
 QString dpiTag()
@@ -83,7 +71,7 @@ ProgramInfo info(const QString& model)
 TEST(Screenshots, MainWindowOnEveryPage)
 {
     for (const QString& language : {QStringLiteral("GER"), QStringLiteral("ENG")}) {
-        UiTestEnv env(bundledSettings(), language);
+        UiTestEnv env(UiTestEnv::bundledSettings(), language);
         env.settings.ShowTabStrip_System = env.settings.ShowTabStrip_ESAM = env.settings.ShowTabStrip_FBOX = true;
         env.settings.ShowTabStrip_Monitor = env.settings.ShowTabStrip_IO_Opt = true;
         env.settings.CountInput = {12, 4, 4, 2, 6};
@@ -94,13 +82,8 @@ TEST(Screenshots, MainWindowOnEveryPage)
         window.resize(window.width(), Twips::toPixelsY(9000));
         window.setStatusLine(QStringLiteral(" Bereit"), QStringLiteral("Bereit"));
 
-        FakeClock clock;
-        FakeUserInterface ui;
-        AppLog log(clock, env.folder.path(), env.settings.ProgramFileName, true);
-        log.setToFileDisabled(true);
-        AppContext app{env.settings, *env.messages, log, ui, clock};
         fillSample(env.data);
-        EXPECT_TRUE(PageTransfer(*env.pages, app).DataSetToPages());
+        EXPECT_TRUE(PageTransfer(*env.pages, *env.app).DataSetToPages());
 
         for (int i = 0; i < window.tabStrip()->count(); ++i) {
             window.tabStrip()->setCurrentIndex(i);
@@ -128,7 +111,7 @@ TEST(Screenshots, AboutAndSplashOfEveryModel)
 
 TEST(Screenshots, ChoiceDialogAndProtocol)
 {
-    UiTestEnv env(bundledSettings());
+    UiTestEnv env(UiTestEnv::bundledSettings());
     ChooseDialog dialog(*env.messages);
     dialog.addEntry(QStringLiteral("NotDefined"), 0);
     for (int i = 0; i < 12; ++i)
