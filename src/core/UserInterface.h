@@ -49,6 +49,9 @@ public:
     // An empty caption keeps the caption of the last showing.
     virtual void showTransferDialog(const QString& caption, std::function<void()> onCancel) = 0;
     virtual void hideTransferDialog() = 0;
+    // How far the running transfer has come: `done` of `total` bytes, or a busy
+    // indicator when the total is not known (total <= 0).
+    virtual void setTransferProgress(qint64 done, qint64 total) {}
 };
 
 // One blank followed by the trimmed text; the tooltip is the trimmed text.
