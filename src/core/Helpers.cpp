@@ -12,7 +12,18 @@
 
 namespace {
 
-const QString kHexDigits = QStringLiteral("0123456789ABCDEF");
+// The value of one hex digit of either case, -1 for any other character.
+int nibble(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
 
 bool isBlanksOnly(const QString& text)
 {
@@ -59,6 +70,11 @@ QString HexByte(int value)
     return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
 }
 
+bool IsHexDigit(QChar c)
+{
+    return nibble(c) >= 0;
+}
+
 int ByteFromHex(const QString& text)
 {
     QString pair = text.left(2);
@@ -66,13 +82,13 @@ int ByteFromHex(const QString& text)
         pair.prepend(QLatin1Char('0'));
     if (pair.isEmpty())
         return 0;
-    const qsizetype high = kHexDigits.indexOf(pair.at(0));
-    const qsizetype low = kHexDigits.indexOf(pair.at(1));
-    // Only capital digits occur in the program's own streams; anything else reads as 0
-    // rather than as a value outside 0..255.
+    // The program writes capital digits; small ones read as the digits they are.
+    // Any other character reads as 0 rather than as a value outside 0..255.
+    const int high = nibble(pair.at(0));
+    const int low = nibble(pair.at(1));
     if (high < 0 || low < 0)
         return 0;
-    return static_cast<int>(high * 16 + low);
+    return high * 16 + low;
 }
 
 int LowByte(int value)

@@ -19,8 +19,10 @@ bool FileExists(const QString& path);
 // Two upper-case hex digits with leading zero.
 QString HexByte(int value);
 // The byte written by the first two characters (one character reads as "0" + it).
-// Only capital digits count: a pair holding any other character gives 0.
+// Digits of either case count: a pair holding any other character gives 0.
+// IsHexDigit tells the digits apart from everything else.
 int ByteFromHex(const QString& text);
+bool IsHexDigit(QChar c);
 // Bytes of the 16-bit two's complement value.
 int LowByte(int value);
 int HighByte(int value);

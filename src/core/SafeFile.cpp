@@ -8,9 +8,10 @@
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #else
-#include <cerrno>
 #include <cstdio>
 #endif
+
+#include <cerrno>
 
 namespace {
 
@@ -47,12 +48,16 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     file.setDirectWriteFallback(false);
     // commit() does not notice a buffered write that failed (a full disk), so the
     // buffer is flushed and checked first; otherwise a cut-short file would replace the target.
+    // A failed flush leaves the file's error text at "Unknown error": the system's
+    // own reason is taken from errno right after the step that failed.
+    errno = 0;
     bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    const int reason = ok ? 0 : errno;
     if (ok)
         ok = file.commit();
     if (!ok) {
         if (error)
-            *error = file.errorString();
+            *error = reason != 0 ? qt_error_string(reason) : file.errorString();
         file.cancelWriting();
     }
     return ok;

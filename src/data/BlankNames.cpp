@@ -10,17 +10,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Parts 2 to 4 are edited on the page and not copied into the data set before
-// every check; parts 1 and 5 are checked as the data set holds them.
-bool takenFromPage(int part)
-{
-    return part >= 2 && part <= 4;
-}
-
-} // namespace
-
 int CheckBlankNames(DataContext& ctx, bool show)
 {
     int replaced = 0;
@@ -28,12 +17,17 @@ int CheckBlankNames(DataContext& ctx, bool show)
         const int count = std::clamp<int>(ctx.app.settings.CountInput[part - 1], 0, DataSet::SlotsPerPart);
         for (int index = 0; index < count; ++index) {
             FixedText<16>& name = ctx.data.Current.InputName[part - 1][index];
+            const std::optional<QString> shown = ctx.names ? ctx.names->nameText(part, index) : std::nullopt;
             // The field pads with blanks, so the box's trailing blanks need no trimming.
-            if (ctx.names && takenFromPage(part))
-                name.set(ctx.names->nameText(part, index));
-            if (!name.isBlank())
+            if (shown)
+                name.set(*shown);
+            const FixedText<16>& initial = ctx.data.Reset.InputName[part - 1][index];
+            if (!name.isBlank() || initial.isBlank())
                 continue;
-            name = ctx.data.Reset.InputName[part - 1][index];
+            name = initial;
+            // The box shows what is saved and sent from now on.
+            if (shown)
+                ctx.names->setNameText(part, index, name.trimmedRight());
             const QString field = ctx.names ? ctx.names->toolTip(part, index) : QString();
             const QString text =
                 FormatMessage(ctx.app.messages.get(QStringLiteral("BlankNames_Replaced")), field);

@@ -103,9 +103,6 @@ bool ReadDataFile(DataContext& ctx, QString& path, bool silent, bool keepCurrent
     ui.setBusy(true);
     ShowStatus(ui, ctx.app.messages.get(QStringLiteral("ReadingData")));
     logLine(ctx, FormatMessage(ctx.app.messages.get(QStringLiteral("ReadingFile")), path));
-
-    if (!keepCurrent)
-        ResetDataSet(ctx, false, false);
     ui.focusTabStrip();
 
     QByteArray image;
@@ -117,10 +114,22 @@ bool ReadDataFile(DataContext& ctx, QString& path, bool silent, bool keepCurrent
         ui.setBusy(false);
         return false;
     }
-    // A rejected file must not linger in the data set: fields the pages do not
-    // show would otherwise travel into the next save or transfer.
-    const DataSet before = ctx.data.Current;
-    ctx.data.Current.fromBytes(image);
+    // Read into a copy and taken over only when the file is accepted: a file that
+    // cannot be read, or is refused for its version, costs the user no edits.
+    DataSet read = keepCurrent ? ctx.data.Current : ctx.data.Reset;
+    read.fromBytes(image);
+
+    const bool ignore = versionConflictIgnored(ctx);
+    const QString version = read.DataVersion.text().trimmed();
+    const bool conflict = version != QLatin1String(kDataFileVersion);
+    if (conflict && !ignore) {
+        reportVersionConflict(ctx, path, version, ignore);
+        ui.setBusy(false);
+        return false;
+    }
+    if (!keepCurrent)
+        ResetDataSet(ctx, false, false);
+    ctx.data.Current = read;
 
     if (silent) {
         ShowStatus(ui, QString());
@@ -129,17 +138,8 @@ bool ReadDataFile(DataContext& ctx, QString& path, bool silent, bool keepCurrent
         logLine(ctx, done);
         ShowStatus(ui, done);
     }
-
-    const bool ignore = versionConflictIgnored(ctx);
-    const QString version = ctx.data.Current.DataVersion.text().trimmed();
-    if (version != QLatin1String(kDataFileVersion)) {
+    if (conflict)
         reportVersionConflict(ctx, path, version, ignore);
-        if (!ignore) {
-            ctx.data.Current = before;
-            ui.setBusy(false);
-            return false;
-        }
-    }
     ui.focusTabStrip();
     ui.setBusy(false);
     return true;

@@ -15,5 +15,5 @@ bool WriteDataFile(DataContext& ctx, QString& path);
 // Loads a data file into the data set. `silent` skips the open dialog, the
 // confirmation and the success message; `keepCurrent` skips the reset to the
 // reset image before reading. True when the data set now holds the file's
-// content and the caller may show it.
+// content and the caller may show it; otherwise the data set is as it was.
 bool ReadDataFile(DataContext& ctx, QString& path, bool silent, bool keepCurrent = false);

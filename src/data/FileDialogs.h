@@ -13,9 +13,10 @@ enum class FileKind
 };
 
 // The chosen path, or "" when the dialog was cancelled or the user declined to
-// overwrite an existing file.
+// overwrite an existing file. A configuration file's path holding a character
+// that Windows-1252 lacks is refused with "ConfigPath_Char_Err" naming it.
 QString SaveAsDialog(DataContext& ctx, const QString& path, FileKind kind);
 
 // The chosen path, or "" when cancelled or when the chosen file does not exist
-// (reported with "FileNotFound").
+// (reported with "FileNotFound"); configuration paths are refused as above.
 QString OpenFileDialog(DataContext& ctx, const QString& path, FileKind kind);

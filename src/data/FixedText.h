@@ -26,16 +26,21 @@ struct FixedText
     }
     QByteArray raw() const { return QByteArray(bytes.data(), N); }
     QString text() const { return Cp1252::decode(raw()); }
-    // The text without trailing blanks, as the pages show it.
+    // The text without trailing blanks, as the pages show it. The NUL bytes of a
+    // field never written count as blanks: a box must not hold invisible characters.
     QString trimmedRight() const
     {
         QString t = text();
         qsizetype end = t.size();
-        while (end > 0 && t.at(end - 1) == QLatin1Char(' '))
+        while (end > 0 && (t.at(end - 1) == QLatin1Char(' ') || t.at(end - 1).isNull()))
             --end;
         t.truncate(end);
         return t;
     }
-    bool isBlank() const { return text().trimmed().isEmpty(); }
+    bool isBlank() const
+    {
+        const QString t = text();
+        return std::all_of(t.begin(), t.end(), [](QChar c) { return c.isSpace() || c.isNull(); });
+    }
     bool operator==(const FixedText&) const = default;
 };

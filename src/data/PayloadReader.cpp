@@ -17,10 +17,13 @@ int PayloadReader::byte()
     }
     const qsizetype start = m_pos;
     m_pos += 2;
-    if (start >= m_digits.size())
+    if (m_pos > m_digits.size()) {
+        fail(QStringLiteral("Payload too short: %1 digits, the byte at digit %2 is missing")
+                 .arg(m_digits.size())
+                 .arg(start + 1));
         return 0;
-    return ByteFromHex(
-        QString::fromLatin1(m_digits.constData() + start, qMin<qsizetype>(2, m_digits.size() - start)));
+    }
+    return ByteFromHex(QString::fromLatin1(m_digits.constData() + start, 2));
 }
 
 int PayloadReader::word()

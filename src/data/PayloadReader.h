@@ -4,12 +4,12 @@
 #include <QString>
 #include <QtGlobal>
 
-// Reads a payload of hex digits pair by pair from the left. A pair beyond the end
-// reads as 0 and a single remaining digit as its value, so a short payload reads
-// as zeros. The position is a 16-bit counter: a pair that would start beyond digit
-// 32767 cannot be read. That, and a 16-bit value whose high byte is above 0x7F or a
-// code that grows beyond 32767 with its base, fail the reading; the first failure
-// is kept and every later read gives 0.
+// Reads a payload of hex digits pair by pair from the left. A payload that ends
+// before the pair to be read (also inside it) is too short: line noise or a cut
+// frame, never zeros. The position is a 16-bit counter: a pair that would start
+// beyond digit 32767 cannot be read. That, and a 16-bit value whose high byte is
+// above 0x7F or a code that grows beyond 32767 with its base, fail the reading; the
+// first failure is kept and every later read gives 0.
 class PayloadReader
 {
 public:

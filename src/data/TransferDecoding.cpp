@@ -3,10 +3,10 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "BlankNames.h"
-#include "ConfigPaths.h"
 #include "ChannelNumbers.h"
 #include "ConfigCollection.h"
 #include "ConfigFiles.h"
+#include "ConfigPaths.h"
 #include "DataContext.h"
 #include "DataReset.h"
 #include "DataSet.h"
@@ -178,27 +178,50 @@ void restoreConfigPaths(DataSet& d, const DataSet& from)
     d.ConfigGroupFile = from.ConfigGroupFile;
 }
 
-// The path a file field holds: up to a NUL (a field never written) and without
-// trailing blanks.
+// What became of a payload: `error` says why its decoding failed; not `stored`
+// without an error means the failure was reported already (a file that could not
+// be written).
+struct Received
+{
+    bool stored = true;
+    QString error;
+};
+
+// Line noise inside a frame shows as characters that are no digits.
+QString firstNonDigit(const QByteArray& payload)
+{
+    for (qsizetype i = 0; i < payload.size(); ++i) {
+        const char c = payload.at(i);
+        if (!IsHexDigit(QLatin1Char(c)))
+            return QStringLiteral("byte 0x%1 at digit %2 is no hex digit")
+                .arg(HexByte(static_cast<unsigned char>(c)))
+                .arg(i + 1);
+    }
+    return {};
+}
+
 // The characters of the payload after the kind byte, as far as `length` reaches.
 QString payloadText(const QByteArray& payload, int length)
 {
     return HexToText(QString::fromLatin1(payload.mid(2, 2 * qsizetype(length))));
 }
 
-QString receiveDataSet(DataContext& ctx, const SelectorLists& lists, const QByteArray& payload,
-                       const DataSet& onEntry)
+Received receiveDataSet(DataContext& ctx, const SelectorLists& lists, const QByteArray& payload)
 {
     const TransferLayout layout = TransferLayout::fromSettings(ctx.app.settings);
     const QString problem = layout.problem();
     if (!problem.isEmpty())
-        return problem;
-    ResetDataSet(ctx, false, false);
-    const QString error = DecodeDataSetPayload(payload, layout, lists, ctx.data.Current);
+        return {false, problem};
+    // Decoded into a copy of the reset image and taken over only when the whole
+    // payload could be read: a damaged frame leaves the data set and the pages alone.
+    DataSet decoded = ctx.data.Reset;
+    // The configuration file paths are the user's, not the device's.
+    restoreConfigPaths(decoded, ctx.data.Current);
+    const QString error = DecodeDataSetPayload(payload, layout, lists, decoded);
     if (!error.isEmpty())
-        return error;
-    // The reset must not change the configuration file paths.
-    restoreConfigPaths(ctx.data.Current, onEntry);
+        return {false, error};
+    ResetDataSet(ctx, false, false);
+    ctx.data.Current = decoded;
     UserInterface& ui = ctx.app.ui;
     ui.dataSetToPages();
     if (ctx.app.settings.InitDone) {
@@ -209,35 +232,66 @@ QString receiveDataSet(DataContext& ctx, const SelectorLists& lists, const QByte
     return {};
 }
 
-// WriteConfigFile reports its own failures; a cancelled dialog writes nothing.
-QString receiveRecord(DataContext& ctx, ConfigCollection& collect, const QByteArray& payload,
-                      int recordNumber)
+enum class Stored
+{
+    Written,
+    Cancelled, // the user chose not to keep the records
+    Failed,    // the file could not be written, and the user gave up
+};
+
+// Writes the received records. A file that cannot be written is reported by
+// WriteConfigFile and the save dialog comes again, so the records are not lost
+// until the user cancels it. `path` becomes the file written.
+Stored storeRecords(DataContext& ctx, QString& path, bool single, bool ask)
+{
+    QString target = path;
+    for (bool failed = false;; failed = true, ask = true) {
+        if (ask) {
+            target = SelectConfigFile(ctx, target, ConfigDialogMode::Save, single);
+            if (target.isEmpty())
+                return failed ? Stored::Failed : Stored::Cancelled;
+        }
+        if (WriteConfigFile(ctx, target, single, false)) {
+            path = target;
+            return Stored::Written;
+        }
+    }
+}
+
+Received receiveRecord(DataContext& ctx, ConfigCollection& collect, const QByteArray& payload,
+                       int recordNumber)
 {
     ConfigurationData& data = ctx.data;
     ctx.app.ui.pagesToDataSet();
     const QString text = payloadText(payload, RecordLength);
+    Stored stored = Stored::Written;
     if (collect.CollectingConfigs) {
         // Records are placed in the order they arrive; the kind's digit is not used.
         if (collect.CollectCount < 0 || collect.CollectCount >= 8)
-            return QStringLiteral("record count %1 outside 0..7 while collecting").arg(collect.CollectCount);
+            return {
+                false,
+                QStringLiteral("record count %1 outside 0..7 while collecting").arg(collect.CollectCount)};
         data.ConfigGroup[collect.CollectCount++].set(text);
         if (collect.CollectCount == 8) {
             QString path = collect.CollectPath;
-            WriteConfigFile(ctx, path, false, false);
+            stored = storeRecords(ctx, path, false, false);
+            if (stored == Stored::Written)
+                data.Current.ConfigGroupFile.set(path);
             collect = ConfigCollection{};
         }
     } else {
         data.ConfigSingle.set(text);
         FixedText<255>& file = data.Current.ConfigFile[recordNumber - 1];
         QString path = ConfigFieldPath(file);
-        WriteConfigFile(ctx, path, true, true);
-        file.set(path);
+        stored = storeRecords(ctx, path, true, true);
+        if (stored == Stored::Written)
+            file.set(path);
     }
     ctx.app.ui.dataSetToPages();
-    return {};
+    return {stored != Stored::Failed, {}};
 }
 
-void receiveAllRecords(DataContext& ctx, const QByteArray& payload)
+Received receiveAllRecords(DataContext& ctx, const QByteArray& payload)
 {
     ConfigurationData& data = ctx.data;
     const QString text = payloadText(payload, 8 * RecordLength);
@@ -245,9 +299,11 @@ void receiveAllRecords(DataContext& ctx, const QByteArray& payload)
         data.ConfigGroup[r].set(text.mid(qsizetype(r) * RecordLength, RecordLength));
     ctx.app.ui.pagesToDataSet();
     QString path = ConfigFieldPath(data.Current.ConfigGroupFile);
-    WriteConfigFile(ctx, path, false, true);
-    data.Current.ConfigGroupFile.set(path);
+    const Stored stored = storeRecords(ctx, path, false, true);
+    if (stored == Stored::Written)
+        data.Current.ConfigGroupFile.set(path);
     ctx.app.ui.dataSetToPages();
+    return {stored != Stored::Failed, {}};
 }
 
 } // namespace
@@ -260,26 +316,30 @@ QString DecodeDataSetPayload(const QByteArray& payload, const TransferLayout& la
 }
 
 bool InterpretHexData(DataContext& ctx, const SelectorLists& lists, ConfigCollection& collect,
-                      const QByteArray& payload)
+                      const QByteArray& payload, QString* failure)
 {
     ctx.app.ui.setBusy(true);
-    const DataSet onEntry = ctx.data.Current;
     const QString kind = QString::fromLatin1(payload.left(2));
 
-    QString error;
-    if (kind == TransferKinds::DataSet)
-        error = receiveDataSet(ctx, lists, payload, onEntry);
+    Received received{true, firstNonDigit(payload)};
+    if (!received.error.isEmpty())
+        received.stored = false;
+    else if (kind == TransferKinds::DataSet)
+        received = receiveDataSet(ctx, lists, payload);
     else if (const int n = TransferKinds::recordNumber(kind))
-        error = receiveRecord(ctx, collect, payload, n);
+        received = receiveRecord(ctx, collect, payload, n);
     else if (kind == TransferKinds::AllRecords)
-        receiveAllRecords(ctx, payload);
-    if (error.isEmpty())
+        received = receiveAllRecords(ctx, payload);
+    if (received.stored)
         return true;
 
-    // A bad frame from the device must not cost the user the configuration file paths.
-    restoreConfigPaths(ctx.data.Current, onEntry);
-    ctx.app.log.WriteLog(QStringLiteral("  ") +
-                         FormatMessage(ctx.app.messages.get(QStringLiteral("Interpret_HexData_Err")), error));
+    if (!received.error.isEmpty()) {
+        const QString text =
+            FormatMessage(ctx.app.messages.get(QStringLiteral("Interpret_HexData_Err")), received.error);
+        ctx.app.log.WriteLog(QStringLiteral("  ") + text);
+        if (failure)
+            *failure = text;
+    }
     ctx.app.ui.setBusy(false);
     return false;
 }

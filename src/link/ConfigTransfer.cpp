@@ -106,8 +106,7 @@ void ConfigTransfer::RequestConfig(int index)
                                               ConfigDialogMode::Save, false);
         if (path.isEmpty())
             return;
-        m_data.data.Current.ConfigGroupFile.set(path);
-        ctx.ui.dataSetToPages();
+        // The group file's field takes the path once the eighth record has been written there.
         collect.CollectPath = path;
         collect.CollectingConfigs = true;
         collect.CollectCount = 0;

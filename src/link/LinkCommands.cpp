@@ -49,8 +49,9 @@ void LinkCommands::InterpretCommand(const QString& code, const QByteArray& frame
         storeStatusTexts(payload);
     } else if (code == QLatin1String("84")) {
         const QString kind = QString::fromLatin1(payload);
-        // Only the data set and the configuration records can be asked for.
-        if (kind != TransferKinds::DataSet && kind != TransferKinds::AllRecords &&
+        // Only the data set and the configuration records can be asked for; a request
+        // without a kind asks for the data set, as the send command takes it.
+        if (!kind.isEmpty() && kind != TransferKinds::DataSet && kind != TransferKinds::AllRecords &&
             !TransferKinds::recordNumber(kind)) {
             fail(QStringLiteral("data request for unknown kind \"%1\" not answered").arg(kind));
             return;
@@ -109,8 +110,14 @@ void LinkCommands::answerData(const QByteArray& payload)
     // The data are stored only once the device has its answer.
     if (!m_link.TransmitData(QByteArray(1, char(0x86)) + digits.toHex().toUpper() + kEnd))
         return;
-    if (!InterpretHexData(m_data, m_lists, m_collect, payload))
-        return; // reported by the decoder; nothing was received that could be used
+    QString failure;
+    if (!InterpretHexData(m_data, m_lists, m_collect, payload, &failure)) {
+        // Nothing was stored. A file that could not be written was reported already;
+        // a payload that could not be read is told here (the decoder logged it).
+        if (!failure.isEmpty())
+            ShowLinkMessage(ctx, failure, ToStatus | ToBox);
+        return;
+    }
     ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Data_Received")), ToStatus | ToBox | ToLog,
                     MessageIcon::Information);
 }
@@ -119,6 +126,12 @@ void LinkCommands::compareChecksum(const QByteArray& payload)
 {
     AppContext& ctx = m_data.app;
     const int answered = LeadingNumber(QString::fromLatin1(QByteArray::fromHex(payload)));
+    if (!m_checksumAwaited) {
+        // No data went out that this could answer: it proves nothing about a transfer.
+        fail(QStringLiteral("checksum answer %1 without data sent").arg(answered));
+        return;
+    }
+    m_checksumAwaited = false;
     if (answered == m_sentChecksum)
         ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Data_Sent")), ToStatus | ToBox | ToLog);
     else

@@ -23,8 +23,14 @@ public:
     void InterpretCommand(const QString& code, const QByteArray& frame);
 
     // The checksum of the last "85" payload sent, which the "86" answer must repeat.
+    // Setting it awaits one answer; an "86" that arrives when none is awaited is
+    // logged and not taken as the device's receipt.
     qint32 SentChecksum() const { return m_sentChecksum; }
-    void setSentChecksum(qint32 sum) { m_sentChecksum = sum; }
+    void setSentChecksum(qint32 sum)
+    {
+        m_sentChecksum = sum;
+        m_checksumAwaited = true;
+    }
     // The kind of the device's last data request; the send command takes and clears it.
     const QString& PendingTransferKind() const { return m_pendingTransferKind; }
     void setPendingTransferKind(const QString& kind) { m_pendingTransferKind = kind; }
@@ -49,5 +55,6 @@ private:
     const SelectorLists& m_lists;
     ConfigCollection m_collect;
     qint32 m_sentChecksum = 0;
+    bool m_checksumAwaited = false;
     QString m_pendingTransferKind;
 };

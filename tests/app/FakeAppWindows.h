@@ -47,7 +47,17 @@ public:
     const SelectorLists& selectorLists() const override { return lists; }
     NameBoxes* nameBoxes() override { return this; }
 
-    QString nameText(int part, int index) const override { return names.value(part * 100 + index); }
+    // Only the boxes a test fills exist.
+    std::optional<QString> nameText(int part, int index) const override
+    {
+        const auto it = names.constFind(part * 100 + index);
+        return it == names.cend() ? std::nullopt : std::optional<QString>(*it);
+    }
+    void setNameText(int part, int index, const QString& text) override
+    {
+        if (names.contains(part * 100 + index))
+            names[part * 100 + index] = text;
+    }
     QString toolTip(int part, int index) const override
     {
         return QStringLiteral("Part%1 name %2").arg(part).arg(index + 1);

@@ -62,7 +62,7 @@ TEST(HexHelpers, ByteFromHex)
         int value;
     };
     for (const Case& c : {Case{"7F", 127}, Case{"7", 7}, Case{"7F3", 127}, Case{"FF", 255}, Case{"00", 0},
-                          Case{"", 0}, Case{"G1", 0}, Case{"1G", 0}, Case{"7f", 0}})
+                          Case{"", 0}, Case{"G1", 0}, Case{"1G", 0}, Case{"7f", 127}, Case{"a0", 160}})
         EXPECT_EQ(ByteFromHex(c.text), c.value) << c.text;
 }
 

@@ -10,7 +10,8 @@ AppSettings settingsIn(const TestFolder& folder)
     s.SettingsFile = folder.write(QStringLiteral("ZEL308Tools.Ini"),
                                   "[Messages_GER]\r\n"
                                   "Preparing_DataExchange=Daten werden vorbereitet\r\n"
-                                  "Interpret_HexData_Err=Fehler beim Auswerten der Daten: &\r\n");
+                                  "Interpret_HexData_Err=Fehler beim Auswerten der Daten: &\r\n"
+                                  "WriteToDisk_Err=Fehler <&> beim Schreiben von <&>\r\n");
     s.LogFileName = folder.file(QStringLiteral("codec.Log"));
     s.DefaultHexFile = folder.file(QStringLiteral("ZEL308Tools.HEX"));
     return s;

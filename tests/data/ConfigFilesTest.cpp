@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <tuple>
+
 namespace {
 
 void fillGroup(ConfigurationData& data)
@@ -145,6 +148,63 @@ TEST(ConfigFiles, ReadOnlyFolderReportsAndKeepsTheOldFile)
     EXPECT_TRUE(
         b.ui.boxes[0].text.endsWith(QStringLiteral("> beim Schreiben von <") + path + QLatin1Char('>')));
     EXPECT_FALSE(b.logged(QStringLiteral("Konfiguration geschrieben")));
+}
+
+struct ForeignPath
+{
+    const char* name;
+    QString file;      // the chosen file's name
+    QString character; // as the message names it
+};
+
+void PrintTo(const ForeignPath& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ConfigPathOutsideWindows1252
+    : public ::testing::TestWithParam<std::tuple<ForeignPath, ConfigDialogMode>>
+{
+};
+
+// The path goes into the data file; a character it cannot hold would come back as '?'.
+TEST_P(ConfigPathOutsideWindows1252, IsRefusedWhenChosenNamingTheCharacter)
+{
+    const auto& [c, mode] = GetParam();
+    DataBench b;
+    const QString chosen = b.folder.write(c.file, QByteArray(1024, ' '));
+    b.ui.dialogAnswers = {chosen};
+    b.ui.answers = {true}; // an overwrite query would be answered Yes
+    EXPECT_EQ(SelectConfigFile(b.ctx, QString(), mode, true), QString());
+    ASSERT_EQ(b.ui.boxes.size(), 1);
+    const QString text = QStringLiteral("Zeichen ") + c.character + QStringLiteral(" im Pfad <") + chosen +
+                         QStringLiteral("> nicht speicherbar");
+    EXPECT_EQ(b.ui.boxes[0].text, text);
+    EXPECT_TRUE(b.logged(QStringLiteral("  ") + text));
+    EXPECT_TRUE(b.ui.queries.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConfigFiles, ConfigPathOutsideWindows1252,
+    ::testing::Combine(::testing::Values(ForeignPath{"Omega", QStringLiteral("Stufe \u03A9.CNS"),
+                                                     QStringLiteral("'\u03A9' (U+03A9)")},
+                                         ForeignPath{"Emoji", QStringLiteral("Show \U0001F3B5.CNS"),
+                                                     QStringLiteral("'\U0001F3B5' (U+1F3B5)")},
+                                         ForeignPath{"Chinese", QStringLiteral("\u6F14\u64AD.CNS"),
+                                                     QStringLiteral("'\u6F14' (U+6F14)")}),
+                       ::testing::Values(ConfigDialogMode::Open, ConfigDialogMode::Save)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) == ConfigDialogMode::Open ? "Open" : "Save");
+    });
+
+TEST(ConfigFiles, PathsWithWindows1252LettersAreTaken)
+{
+    DataBench b;
+    const QString chosen = b.folder.write(QStringLiteral("K\u00FChlung \u20AC.CNS"), QByteArray(1024, ' '));
+    b.ui.dialogAnswers = {chosen};
+    EXPECT_EQ(SelectConfigFile(b.ctx, QString(), ConfigDialogMode::Open, true), chosen);
+    EXPECT_TRUE(b.ui.boxes.isEmpty());
 }
 
 TEST(ConfigFiles, OpenOfAMissingOrUnreadableFile)

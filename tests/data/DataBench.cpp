@@ -26,6 +26,7 @@ ResetDone=Zurueckgesetzt
 ReadingConfig=Lese Konfiguration
 ReadingConfig_Ok=Konfiguration gelesen
 ReadingConfig_Err=Konfiguration <&> fehlt
+ConfigPath_Char_Err=Zeichen & im Pfad <&> nicht speicherbar
 WritingConfig=Schreibe Konfiguration
 WritingConfig_Ok=Konfiguration geschrieben
 BlankNames_Replaced=Leerer Name ersetzt: <&>

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace {
 
 const QByteArray kWrittenVersion("2.1       ");
@@ -165,6 +167,11 @@ TEST(WriteDataFile, FullDiskReportsAndKeepsTheOldFile)
         EXPECT_FALSE(WriteDataFile(save.b.ctx, save.path));
     }
     save.expectReportedAndOldFileKept();
+    // The system's reason, not the file object's "Unknown error".
+    ASSERT_EQ(save.b.ui.boxes.size(), 1);
+    EXPECT_TRUE(save.b.ui.boxes[0].text.startsWith(QStringLiteral("Fehler <") + qt_error_string(EFBIG) +
+                                                   QStringLiteral("> beim Schreiben")))
+        << save.b.ui.boxes[0].text.toStdString();
 }
 
 TEST(WriteDataFile, PathsOfThreeHundredCharacters)
@@ -223,10 +230,13 @@ TEST(ReadDataFile, AcceptsTheVersionTrimmedAndRejectsOthersUnlessIgnored)
         b.ui.dialogAnswers = {path};
         b.ui.answers = {true};
 
+        b.data.Current.InputName[0][0].set(QStringLiteral("EDITED"));
+        const DataSet before = b.data.Current;
         EXPECT_EQ(ReadDataFile(b.ctx, path, false), c.accepted);
         DataSet file;
         file.fromBytes(image);
-        EXPECT_EQ(b.data.Current, c.accepted ? file : b.data.Reset);
+        // A refused file costs the user no edits.
+        EXPECT_EQ(b.data.Current, c.accepted ? file : before);
         EXPECT_FALSE(b.ui.busy);
 
         if (!c.shownVersion) {
@@ -321,8 +331,8 @@ TEST(ReadDataFile, CancelAndNoKeepThePathAndTheDataSet)
     EXPECT_TRUE(b.ui.statusLines.isEmpty());
 }
 
-// Files that cannot be a data set: a clear report, and the data set stays at
-// the reset image the read started from (or untouched with keepCurrent).
+// Files that cannot be a data set: a clear report, and the data set stays as it
+// was, whether or not the read would have started from the reset image.
 TEST(ReadDataFile, BadFilesAreRefusedWithoutLosingData)
 {
     struct Case
@@ -351,12 +361,11 @@ TEST(ReadDataFile, BadFilesAreRefusedWithoutLosingData)
             DataBench b;
             prepareReset(b);
             b.data.Current = FilledDataSet();
-            const DataSet expected = keepCurrent ? b.data.Current : b.data.Reset;
+            const DataSet expected = FilledDataSet();
             QString path = c.directory ? b.subFolder(QStringLiteral("File.DAT"))
                                        : b.folder.write(QStringLiteral("File.DAT"), c.bytes);
             EXPECT_FALSE(ReadDataFile(b.ctx, path, true, keepCurrent));
-            // A directory is no file at all: refused before the reset.
-            EXPECT_EQ(b.data.Current, c.directory ? FilledDataSet() : expected);
+            EXPECT_EQ(b.data.Current, expected);
             ASSERT_EQ(b.ui.boxes.size(), 1);
             EXPECT_FALSE(b.ui.busy);
             const QString& text = b.ui.boxes[0].text;

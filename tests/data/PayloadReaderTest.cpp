@@ -6,18 +6,21 @@
 
 namespace {
 
-TEST(PayloadReader, ReadsPairsAndZerosPastTheEnd)
+TEST(PayloadReader, ReadsPairsOfEitherCaseAndFailsWhereThePayloadEnds)
 {
-    const QByteArray digits("0A7FFF1");
+    const QByteArray digits("0A7Fff1");
     PayloadReader r(digits);
     EXPECT_EQ(r.byte(), 0x0A);
     EXPECT_EQ(r.byte(), 0x7F);
     EXPECT_EQ(r.byte(), 0xFF);
-    EXPECT_EQ(r.byte(), 1); // a single remaining digit reads as its value
-    EXPECT_EQ(r.byte(), 0);
-    EXPECT_EQ(r.word(), 0);
-    EXPECT_EQ(r.bytes(3), QByteArray(3, '\0'));
     EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.byte(), 0); // a single remaining digit is half a byte
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.error(), QStringLiteral("Payload too short: 7 digits, the byte at digit 7 is missing"));
+
+    PayloadReader past(digits, 4);
+    EXPECT_EQ(past.bytes(3), QByteArray());
+    EXPECT_FALSE(past.ok());
 }
 
 TEST(PayloadReader, WordsAreHighByteFirstUpTo32767)

@@ -1,8 +1,13 @@
 #include "TransferDecoding.h"
 #include "CodecFixture.h"
 #include "TransferEncoding.h"
+#include "TransferLayout.h"
 
 #include <QFile>
+
+#include <cerrno>
+#include <functional>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -40,57 +45,91 @@ protected:
     CodecFixture f;
 };
 
-TEST_F(TransferDecodingTest, TooShortDataSetReadsZerosWithoutFailure)
+// The payload a device sends for the reset image with its own names.
+QByteArray devicePayload(const CodecFixture& f)
 {
-    f.settings.Layer_NumFaders = 8;
-    EXPECT_TRUE(receive("20"));
-    const DataSet& d = f.data.Current;
-    EXPECT_TRUE(f.ui.statusLines.contains(QStringLiteral(" ResetDone")));
-    EXPECT_EQ(d.InputName[0][0].raw(), QByteArray(8, '\0') + QByteArray(8, ' '));
-    EXPECT_EQ(d.InputName[0][12].trimmedRight(), QStringLiteral("RESET")); // beyond CountInput(1)
-    EXPECT_EQ(d.LayerAssign[3][3], 0);
-    EXPECT_EQ(d.LayerAssign[3][4], 5);   // rows beyond F/2 keep the reset values
-    EXPECT_EQ(d.OutputPickoff[0][0], 2); // code 10000 is in no list
-    EXPECT_EQ(d.MonMode, (std::array<qint16, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(d.MonChannel, 4);
-    EXPECT_EQ(d.GpioInput[7], 0); // channel 0 clears the assignment
-    EXPECT_EQ(d.ConfigFlag1[7], 0);
-    EXPECT_EQ(d.EsamFrames, 1);  // no frames entry carries 0
-    EXPECT_EQ(d.StartUpConf, 0); // start-up entry 0 carries 0
-    EXPECT_EQ(d.ConfigFile[0].trimmedRight(), QStringLiteral("C:\\user\\one.CNS"));
-    EXPECT_FALSE(f.logText().contains(QStringLiteral("Auswerten")));
-    EXPECT_EQ(f.ui.dataSetToPagesCount, 2); // the reset's, then the decoded data set
-}
-
-TEST_F(TransferDecodingTest, HighByteAbove7FEndsDecodingAndKeepsTheFilePaths)
-{
+    DataSet sent = f.data.Reset;
+    for (int p = 0; p < DataSet::Parts; ++p)
+        for (int n = 0; n < DataSet::SlotsPerPart; ++n)
+            sent.InputName[p][n].set(QStringLiteral("MIC_%1").arg(p * 100 + n)); // "4D49435F..."
+    QString error;
     const QByteArray payload =
-        QByteArray("200201") + QByteArray("41").repeated(64 * 8) + "0102" + "8000" + "0304";
-    EXPECT_FALSE(receive(payload));
-    const DataSet& d = f.data.Current;
-    EXPECT_EQ(d.InputName[4][7].trimmedRight(), QStringLiteral("AAAAAAAA"));
-    EXPECT_EQ(d.LayerAssign[0][0], 0x0102);
-    EXPECT_EQ(d.LayerAssign[1][0], 5); // the failing field and all after it stay reset
-    EXPECT_EQ(d.LayerAssign[2][0], 5);
-    EXPECT_EQ(d.GpioInput[0], 101);
-    EXPECT_EQ(d.ConfigFile[0].trimmedRight(), QStringLiteral("C:\\user\\one.CNS"));
-    EXPECT_EQ(d.ConfigGroupFile.trimmedRight(), QStringLiteral("C:\\user\\all.CNG"));
-    EXPECT_TRUE(f.logText().contains(QStringLiteral("  Fehler beim Auswerten der Daten: Overflow")));
-    EXPECT_TRUE(f.ui.boxes.isEmpty());
-    EXPECT_FALSE(f.ui.busy);
-    EXPECT_EQ(f.ui.dataSetToPagesCount, 1); // only the reset's
+        EncodeDataSetPayload(sent, TransferLayout::fromSettings(f.settings), f.lists, 1, error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    return payload;
 }
 
-TEST_F(TransferDecodingTest, CodeBeyond32767WithItsBaseFails)
+struct DamagedPayload
 {
-    f.settings.Layer_NumFaders = 2;
-    const QByteArray payload = QByteArray("200201") + QByteArray("20").repeated(64 * 8) +
-                               QByteArray("0000").repeated(8) + "0003" +
-                               "5AF0"; // second pick-off: 23280 + 10000
-    EXPECT_FALSE(receive(payload));
-    EXPECT_EQ(f.data.Current.OutputPickoff[0][0], 1); // code 10003 sits at position 1
-    EXPECT_EQ(f.data.Current.OutputPickoff[0][1], 2);
-    EXPECT_TRUE(f.logText().contains(QStringLiteral("Overflow: code 23280 plus base 10000")));
+    const char* name;
+    std::function<QByteArray(QByteArray)> damage;
+    const char* error;
+};
+
+void PrintTo(const DamagedPayload& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DamagedDataSetPayload : public TransferDecodingTest,
+                              public ::testing::WithParamInterface<DamagedPayload>
+{
+};
+
+// Names 8 x 64 bytes from digit 7 on (32 in use, the free slots skipped), then the
+// layer table at digit 1031, then
+// the pick-offs at digit 1287: 1956 digits in all for the bundled counts.
+TEST_P(DamagedDataSetPayload, ChangesNothingAndSaysWhy)
+{
+    f.settings.InitDone = true;
+    f.data.Current.InputName[0][0].set(QStringLiteral("USER"));
+    f.data.Current.LayerAssign[0][0] = 1000;
+    const ConfigurationData before = f.data;
+    const QByteArray full = devicePayload(f);
+    ASSERT_EQ(full.size(), 1956);
+
+    QString failure;
+    EXPECT_FALSE(InterpretHexData(f.ctx, f.lists, f.collect, GetParam().damage(full), &failure));
+    EXPECT_EQ(f.data.Current, before.Current);
+    EXPECT_EQ(f.ui.dataSetToPagesCount, 0);
+    EXPECT_EQ(f.ui.pagesToDataSetCount, 0);
+    const QString expected =
+        QStringLiteral("Fehler beim Auswerten der Daten: ") + QLatin1String(GetParam().error);
+    EXPECT_EQ(failure, expected);
+    EXPECT_TRUE(f.logText().contains(QStringLiteral("  ") + expected)) << f.logText().toStdString();
+    EXPECT_FALSE(f.ui.busy);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TransferDecodingTest, DamagedDataSetPayload,
+    ::testing::Values(
+        DamagedPayload{"KindOnly", [](QByteArray) { return QByteArray("20"); },
+                       "Payload too short: 2 digits, the byte at digit 7 is missing"},
+        DamagedPayload{"CutToHalf", [](QByteArray p) { return p.left(978); },
+                       "Payload too short: 978 digits, the byte at digit 1031 is missing"},
+        DamagedPayload{"OneDigitShort", [](QByteArray p) { return p.chopped(1); },
+                       "Payload too short: 1955 digits, the byte at digit 1955 is missing"},
+        DamagedPayload{"HighByte80InALayer", [](QByteArray p) { return p.replace(1030, 2, "80"); },
+                       "Overflow: 16-bit value with high byte 80 at digit 1031"},
+        DamagedPayload{"CodeBeyond32767", [](QByteArray p) { return p.replace(1290, 4, "5AF0"); },
+                       "Overflow: code 23280 plus base 10000"},
+        DamagedPayload{"NoiseInTheNames",
+                       [](QByteArray p) { return p.insert(100, QByteArray("\x13\x7F\xFFG\x00", 5)); },
+                       "byte 0x13 at digit 101 is no hex digit"},
+        DamagedPayload{"OneLetterNoDigit", [](QByteArray p) { return p.replace(500, 1, "g"); },
+                       "byte 0x67 at digit 501 is no hex digit"}),
+    [](const ::testing::TestParamInfo<DamagedPayload>& info) { return std::string(info.param.name); });
+
+TEST_F(TransferDecodingTest, SmallHexDigitsReadAsTheDigitsTheyAre)
+{
+    const QByteArray payload = devicePayload(f);
+    ASSERT_TRUE(receive(payload.toLower()));
+    EXPECT_EQ(f.data.Current.InputName[0][0].trimmedRight(), QStringLiteral("MIC_0"));
+    EXPECT_EQ(f.data.Current.InputName[4][7].trimmedRight(), QStringLiteral("MIC_407"));
+    EXPECT_EQ(f.data.Current.LayerAssign[0][0], 5);
+    EXPECT_EQ(f.data.Current.OutputPickoff[0][0], 2);
+    EXPECT_EQ(f.data.Current.GpioInput[0], 101);
+    EXPECT_EQ(f.data.Current.ConfigFile[0].trimmedRight(), QStringLiteral("C:\\user\\one.CNS"));
 }
 
 TEST_F(TransferDecodingTest, UnknownCodesKeepTheirResetValuesWithoutShiftingLaterFields)
@@ -124,8 +163,9 @@ TEST_F(TransferDecodingTest, AfterStartUpBlankNamesTakeTheResetNames)
         CodecFixture c;
         c.data.Reset.InputName[0][0].set(QStringLiteral("RESET"));
         c.settings.InitDone = initDone;
-        ASSERT_TRUE(
-            InterpretHexData(c.ctx, c.lists, c.collect, QByteArray("200201") + QByteArray("20").repeated(8)));
+        // The first name arrives blank.
+        const QByteArray payload = devicePayload(c).replace(6, 16, "2020202020202020");
+        ASSERT_TRUE(InterpretHexData(c.ctx, c.lists, c.collect, payload));
         EXPECT_EQ(c.data.Current.InputName[0][0].trimmedRight(),
                   initDone ? QStringLiteral("RESET") : QString());
         EXPECT_EQ(c.logText().contains(QStringLiteral("BlankNames_Replaced")), initDone);
@@ -156,6 +196,69 @@ TEST_F(TransferDecodingTest, RecordsWhileCollectingFillTheGroupInArrivalOrder)
     EXPECT_TRUE(f.collect.CollectPath.isEmpty());
     EXPECT_EQ(f.data.Current.ConfigFile[0].trimmedRight(), QStringLiteral("C:\\user\\one.CNS"));
 }
+
+struct UnwritableRecords
+{
+    const char* name;
+    QByteArray payload;
+    bool collecting; // the eighth of eight requested records
+    bool retry;      // the user picks a writable file when the dialog comes again
+};
+
+void PrintTo(const UnwritableRecords& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class UnwritableConfigFile : public TransferDecodingTest,
+                             public ::testing::WithParamInterface<UnwritableRecords>
+{
+};
+
+// The folder chosen for the file has gone: the write fails, the old path stays in
+// its field, and the records wait in memory for the save dialog to come again.
+TEST_P(UnwritableConfigFile, IsAFailureThatKeepsTheOldPathAndTheRecords)
+{
+    const UnwritableRecords& c = GetParam();
+    const QString gone = f.folder.file(QStringLiteral("gone/records.CNX"));
+    const QString good = f.folder.file(QStringLiteral("records.CNX"));
+    const bool single = c.payload.startsWith("33");
+    FixedText<255>& field = single ? f.data.Current.ConfigFile[2] : f.data.Current.ConfigGroupFile;
+    const FixedText<255> oldPath = field;
+    if (c.collecting)
+        f.collect = {true, 7, gone};
+    else
+        f.ui.dialogAnswers.append(gone);
+    if (c.retry)
+        f.ui.dialogAnswers.append(good);
+
+    EXPECT_EQ(receive(c.payload), c.retry);
+    ASSERT_GE(f.ui.boxes.size(), 1);
+    EXPECT_EQ(f.ui.boxes[0].text, QStringLiteral("Fehler <") + qt_error_string(ENOENT) +
+                                      QStringLiteral("> beim Schreiben von <") + gone + QLatin1Char('>'));
+    ASSERT_FALSE(f.ui.dialogs.isEmpty());
+    EXPECT_EQ(f.ui.dialogs.last().path, gone); // offered again where it failed
+    EXPECT_FALSE(f.collect.CollectingConfigs);
+    const QByteArray record = QByteArray("Got").leftJustified(1024, ' ');
+    EXPECT_EQ(single ? f.data.ConfigSingle.raw() : f.data.ConfigGroup[c.collecting ? 7 : 0].raw(), record);
+    if (c.retry) {
+        EXPECT_EQ(field.trimmedRight(), good);
+        EXPECT_EQ(TestFolder::read(good).size(), single ? 1024 : 8192);
+    } else {
+        EXPECT_EQ(field, oldPath);
+        EXPECT_FALSE(QFile::exists(good));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TransferDecodingTest, UnwritableConfigFile,
+    ::testing::Values(UnwritableRecords{"CollectedGroupGivenUp", "38476F74", true, false},
+                      UnwritableRecords{"CollectedGroupWrittenElsewhere", "38476F74", true, true},
+                      UnwritableRecords{"SingleRecordGivenUp", "33476F74", false, false},
+                      UnwritableRecords{"SingleRecordWrittenElsewhere", "33476F74", false, true},
+                      UnwritableRecords{"AllRecordsGivenUp", "30476F74", false, false},
+                      UnwritableRecords{"AllRecordsWrittenElsewhere", "30476F74", false, true}),
+    [](const ::testing::TestParamInfo<UnwritableRecords>& info) { return std::string(info.param.name); });
 
 TEST_F(TransferDecodingTest, SingleRecordGoesToItsRowsFileThroughTheDialog)
 {

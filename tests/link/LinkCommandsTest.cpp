@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <ostream>
+
 using LinkCommandsTest = CommandsFixture;
 
 TEST_F(LinkCommandsTest, DataFrameIsAnsweredWithItsChecksumBeforeItIsStored)
@@ -45,13 +47,61 @@ TEST_F(LinkCommandsTest, DataIsNotStoredWhenTheAnswerDidNotGoOut)
     EXPECT_TRUE(boxWith(QStringLiteral("Comm_TransmitData_Err")));
 }
 
-TEST_F(LinkCommandsTest, UndecodableDataIsNotReportedAsReceived)
+struct BadDataFrame
 {
-    // A 16-bit high byte above 0x7F in the layer table.
-    QByteArray payload = "200201" + QByteArray(64 * 8 * 2, '2') + "8000";
-    interpret("\x85" + payload + "\r");
+    const char* name;
+    QByteArray payload;
+    bool showMsgBox;
+};
+
+void PrintTo(const BadDataFrame& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class UndecodableDataFrame : public LinkCommandsTest, public ::testing::WithParamInterface<BadDataFrame>
+{
+};
+
+// The device gets its receipt; the user learns that nothing was taken over.
+TEST_P(UndecodableDataFrame, IsAnsweredButToldAsAFailureAndNotAsReceived)
+{
+    settings.ShowMsgBox = GetParam().showMsgBox;
+    data.Current.InputName[0][0].set(QStringLiteral("USER"));
+    const QByteArray frame = "\x85" + GetParam().payload + "\r";
+    interpret(frame);
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0], checksumAnswer(frame));
+    EXPECT_EQ(data.Current.InputName[0][0].trimmedRight(), QStringLiteral("USER"));
     EXPECT_TRUE(sink.has(QStringLiteral("Interpret_HexData_Err")));
+    EXPECT_EQ(ui.status, QStringLiteral(" Interpret_HexData_Err"));
     EXPECT_FALSE(sink.has(QStringLiteral("Comm_Data_Received")));
+    EXPECT_EQ(ui.boxes.size(), GetParam().showMsgBox ? 1 : 0);
+    if (!ui.boxes.isEmpty()) {
+        EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Interpret_HexData_Err"));
+        EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Exclamation);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LinkCommandsTest, UndecodableDataFrame,
+    ::testing::Values(
+        // Kind and version only: the names and everything after them are missing.
+        BadDataFrame{"CutShort", "200201", false}, BadDataFrame{"CutShortWithBoxes", "200201", true},
+        // A 16-bit high byte above 0x7F in the layer table.
+        BadDataFrame{"HighByte", "200201" + QByteArray(64 * 8 * 2, '2') + "8000", false},
+        BadDataFrame{"NoiseInsideTheFrame", "2002014142\x13\x7F\x7E" + QByteArray(2000, '2'), true}),
+    [](const ::testing::TestParamInfo<BadDataFrame>& info) { return std::string(info.param.name); });
+
+TEST_F(LinkCommandsTest, RecordThatCannotBeWrittenIsNotReportedAsReceived)
+{
+    ui.dialogAnswers = {folder.file(QStringLiteral("gone/record.CNS"))};
+    interpret("\x85"
+              "31" +
+              QByteArray("Snapshot").toHex().toUpper() + "\r");
+    EXPECT_TRUE(boxWith(QStringLiteral("WriteToDisk_Err")));
+    EXPECT_FALSE(sink.has(QStringLiteral("Comm_Data_Received")));
+    EXPECT_TRUE(data.Current.ConfigFile[0].isBlank());
 }
 
 TEST_F(LinkCommandsTest, ChecksumAnswerIsComparedWithTheSentChecksum)
@@ -62,34 +112,57 @@ TEST_F(LinkCommandsTest, ChecksumAnswerIsComparedWithTheSentChecksum)
     EXPECT_EQ(ui.status, QStringLiteral(" Comm_Data_Sent"));
     EXPECT_TRUE(ui.boxes.isEmpty());
 
-    interpret(QByteArray("\x86" "3336\r"));
+    commands.setSentChecksum(35);
+    interpret(QByteArray("\x86"
+                         "3336\r"));
     ASSERT_EQ(ui.boxes.size(), 1) << "shown even with ShowMsgBox off";
     EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_Checksum_Err"));
     EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_Checksum_Err")));
 
     settings.ShowMsgBox = true;
-    interpret(QByteArray("\x86" "3335\r"));
+    commands.setSentChecksum(35);
+    interpret(QByteArray("\x86"
+                         "3335\r"));
     ASSERT_EQ(ui.boxes.size(), 2);
     EXPECT_EQ(ui.boxes[1].text, QStringLiteral("Comm_Data_Sent"));
+}
+
+// An answer with no data set sent before it, or a second answer to one
+// transfer, is no receipt of anything.
+TEST_F(LinkCommandsTest, ChecksumAnswerWithoutDataSentIsOnlyLogged)
+{
+    settings.ShowMsgBox = true;
+    interpret(QByteArray("\x86"
+                         "30\r")); // 0, the checksum nothing was sent with
+    commands.setSentChecksum(35);
+    interpret(QByteArray("\x86"
+                         "3335\r"));
+    interpret(QByteArray("\x86"
+                         "3335\r"));
+    EXPECT_EQ(sink.count(QStringLiteral("Comm_Data_Sent")), 1);
+    EXPECT_EQ(sink.count(QStringLiteral("Comm_InterpretCommand_Err")), 2);
+    EXPECT_EQ(ui.boxes.size(), 1);
+    EXPECT_FALSE(sink.has(QStringLiteral("Comm_Checksum_Err")));
 }
 
 TEST_F(LinkCommandsTest, DataRequestStartsTheSendTimerForKnownKindsOnly)
 {
     QList<int> delays;
     QObject::connect(&commands, &LinkCommands::sendRequested, [&](int ms) { delays.append(ms); });
-    for (const char* kind : {"20", "30", "31", "38"}) {
+    // A request without a kind asks for the data set, as the send command reads it.
+    for (const char* kind : {"20", "30", "31", "38", ""}) {
         interpret(QByteArray("\x84") + kind + "\r");
         EXPECT_EQ(commands.PendingTransferKind(), QLatin1String(kind));
     }
-    EXPECT_EQ(delays, (QList<int>{100, 100, 100, 100}));
+    EXPECT_EQ(delays, (QList<int>{100, 100, 100, 100, 100}));
 
     commands.setPendingTransferKind(QString());
-    for (const char* kind : {"39", "21", "", "3"}) {
+    for (const char* kind : {"39", "21", "2", "3"}) {
         interpret(QByteArray("\x84") + kind + "\r");
         EXPECT_TRUE(commands.PendingTransferKind().isEmpty()) << kind;
     }
-    EXPECT_EQ(delays.size(), 4);
+    EXPECT_EQ(delays.size(), 5);
     EXPECT_EQ(sink.count(QStringLiteral("Comm_InterpretCommand_Err")), 4);
     EXPECT_TRUE(sent.isEmpty()) << "nothing is answered";
 }

@@ -31,15 +31,15 @@ TEST_F(GpioChannelPickerTest, CodeZeroShowsNotAssigned)
     EXPECT_EQ(BoxTag::code(&box), 0);
 }
 
-TEST_F(GpioChannelPickerTest, UnknownCodeKeepsTextsButStoresCode)
+TEST_F(GpioChannelPickerTest, UnknownCodeShowsAsUnknownAndIsStored)
 {
     env.pages->lists.lstData[1] = {{QStringLiteral("1|Rotlicht"), 100}};
     picker.showGpioChannel(&box, &info, 100, 1);
     EXPECT_EQ(box.text(), QStringLiteral("1"));
     EXPECT_EQ(info.text(), QStringLiteral("Rotlicht"));
     picker.showGpioChannel(&box, &info, 107, 1);
-    EXPECT_EQ(box.text(), QStringLiteral("1"));
-    EXPECT_EQ(info.text(), QStringLiteral("Rotlicht"));
+    EXPECT_EQ(box.text(), QStringLiteral("? 107"));
+    EXPECT_EQ(info.text(), QStringLiteral("? 107"));
     EXPECT_EQ(BoxTag::code(&box), 107);
 }
 

@@ -173,7 +173,7 @@ TEST(GpioPage, EmptyDefinitionListOffersNothingAndOkClearsTheBox)
     EXPECT_TRUE(page.txtInput(2)->property("Tag").toString().isEmpty());
 }
 
-TEST(GpioPage, ClickingPicksADefinitionAndAnUnknownStoredCodeKeepsTheTexts)
+TEST(GpioPage, ClickingPicksADefinitionAndAnUnknownStoredCodeShowsAsUnknown)
 {
     UiTestEnv env(Definitions);
     QWidget container;
@@ -188,10 +188,11 @@ TEST(GpioPage, ClickingPicksADefinitionAndAnUnknownStoredCodeKeepsTheTexts)
     EXPECT_EQ(page.txtInputInfo(1)->text(), QStringLiteral("Fader Start"));
     EXPECT_EQ(page.txtInput(1)->property("Tag").toString(), QStringLiteral("102"));
 
+    // Never the definition shown before: the box keeps and saves 150.
     env.data.Current.GpioInput[1] = 150;
     ASSERT_TRUE(page.fromDataSet(env.data));
-    EXPECT_EQ(page.txtInput(1)->text(), QStringLiteral("7"));
-    EXPECT_EQ(page.txtInputInfo(1)->text(), QStringLiteral("Fader Start"));
+    EXPECT_EQ(page.txtInput(1)->text(), QStringLiteral("? 150"));
+    EXPECT_EQ(page.txtInputInfo(1)->text(), QStringLiteral("? 150"));
     EXPECT_EQ(page.txtInput(1)->property("Tag").toString(), QStringLiteral("150"));
     ConfigurationData copy;
     page.toDataSet(copy);
@@ -212,7 +213,8 @@ TEST(GpioPage, CodesSurviveTheRoundTripThroughThePage)
     ASSERT_TRUE(page.fromDataSet(env.data));
     EXPECT_EQ(page.txtOutput(0)->text(), QStringLiteral("4"));
     EXPECT_EQ(page.txtOutputInfo(0)->text(), QStringLiteral("On-Air Lampe"));
-    EXPECT_EQ(page.txtOutput(2)->text(), QStringLiteral("0"));
+    EXPECT_EQ(page.txtOutput(2)->text(), QStringLiteral("? 99")); // no definition carries 99
+    EXPECT_EQ(page.txtOutputInfo(2)->text(), QStringLiteral("? 99"));
 
     ConfigurationData back;
     page.toDataSet(back);

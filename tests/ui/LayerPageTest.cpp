@@ -1,12 +1,12 @@
 #include "pages/LayerPage.h"
 #include "pages/NamesPage.h"
 
-#include "pages/BoxTag.h"
 #include "ChooseDialog.h"
 #include "DataSet.h"
 #include "FramedPanel.h"
 #include "Twips.h"
 #include "UiTestEnv.h"
+#include "pages/BoxTag.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -157,6 +157,27 @@ TEST_F(LayerPageTest, RenamedOrEmptiedNamesShowOnTheNextRefresh)
     layers.toDataSet(back);
     EXPECT_EQ(back.Current.LayerAssign[0][0], 1000);
     EXPECT_EQ(back.Current.LayerAssign[3][7], 0);
+}
+
+// Codes from a data file of another device: no list entry carries them.
+TEST_F(LayerPageTest, UnknownCodesShowAsUnknownNeverAsTheNameBeforeAndAreSaved)
+{
+    load();
+    for (const int code : {12077, 11050, 10099, 13001, 500}) {
+        SCOPED_TRACE(code);
+        env.data.Current.LayerAssign[2][1] = 1000;
+        ASSERT_TRUE(layers.fromDataSet(env.data));
+        ASSERT_EQ(layers.txtInput(2, 1)->text(), QStringLiteral("S1-1"));
+
+        env.data.Current.LayerAssign[2][1] = static_cast<qint16>(code);
+        ASSERT_TRUE(layers.fromDataSet(env.data));
+        EXPECT_EQ(layers.txtInput(2, 1)->text(), QStringLiteral("? %1").arg(code));
+        layers.activated(); // the refresh of every tab change
+        EXPECT_EQ(layers.txtInput(2, 1)->text(), QStringLiteral("? %1").arg(code));
+        ConfigurationData back;
+        layers.toDataSet(back);
+        EXPECT_EQ(back.Current.LayerAssign[2][1], code);
+    }
 }
 
 } // namespace

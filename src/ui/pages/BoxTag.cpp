@@ -30,3 +30,8 @@ int code(const QObject* box)
 }
 
 } // namespace BoxTag
+
+QString UnknownCodeText(int code)
+{
+    return QStringLiteral("? %1").arg(code);
+}

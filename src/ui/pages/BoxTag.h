@@ -14,3 +14,6 @@ void set(QObject* box, const QString& tag);
 int code(const QObject* box);
 
 } // namespace BoxTag
+
+// What a box shows for a code that no list entry carries: "? 12077".
+QString UnknownCodeText(int code);

@@ -38,6 +38,10 @@ void GpioChannelPicker::showGpioChannel(QLineEdit* box, QLineEdit* infoBox, int 
         BoxTag::set(box, QString());
         return;
     }
+    // A code no definition carries (an older data file) shows as such, never the
+    // definition shown before: the box keeps and saves that code.
+    box->setText(UnknownCodeText(code));
+    infoBox->setText(UnknownCodeText(code));
     for (const ListEntry& entry : m_context.lists.lstData.at(listIndex)) {
         if (entry.itemData != code)
             continue;

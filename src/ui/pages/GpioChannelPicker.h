@@ -20,9 +20,8 @@ public:
     void pickGpioChannel(QLineEdit* box, QLineEdit* infoBox, int listIndex);
     // Code 0 shows "0" and the not-defined text. Another code shows the name and
     // info of the first definition carrying it; a code no definition carries
-    // leaves both texts alone but is still kept in the tag.
+    // shows as unknown with its code in both boxes and is still kept in the tag.
     void showGpioChannel(QLineEdit* box, QLineEdit* infoBox, int code, int listIndex);
-
 
 private:
     void centreOverMainWindow();

@@ -2,12 +2,12 @@
 
 #include "AppSettings.h"
 #include "DataSet.h"
-#include "TrimRight.h"
 #include "FramedPanel.h"
 #include "PageContext.h"
-#include "NameKeyValidator.h"
 #include "PageControls.h"
+#include "TrimRight.h"
 #include "Twips.h"
+#include "TypingValidator.h"
 
 #include <QLineEdit>
 
@@ -64,13 +64,12 @@ void NamesPage::loadPageTexts()
     const int shift = PartGrid::layOutParts(m_parts, settings().CountInput, t);
     FramedPanel* tab = fraTab();
     tab->resize(tab->width(), Twips::toPixelsY(FraTabHeight + shift));
-    auto* validator = new NameKeyValidator(tab);
+    // Only typing stops at TextLenInput: a longer name from a file or the device
+    // shows and saves whole.
     for (const auto& grid : m_parts) {
-        for (QWidget* control : grid->controls()) {
-            auto* box = static_cast<QLineEdit*>(control);
-            box->setMaxLength(settings().TextLenInput);
-            box->setValidator(validator);
-        }
+        for (QWidget* control : grid->controls())
+            new TypingValidator(static_cast<QLineEdit*>(control), TypingValidator::nameCharacter,
+                                settings().TextLenInput);
     }
     raiseMaxMainHeight();
 }
@@ -104,14 +103,20 @@ bool NamesPage::fromDataSet(const ConfigurationData& data)
     return true;
 }
 
-QString NamesPage::nameText(int part, int index) const
+std::optional<QString> NamesPage::nameText(int part, int index) const
 {
-    const QLineEdit* box = txtInput(part, index);
-    return box ? box->text() : QString();
+    const QLineEdit* box = isLoaded() ? txtInput(part, index) : nullptr;
+    return box ? std::optional<QString>(box->text()) : std::nullopt;
+}
+
+void NamesPage::setNameText(int part, int index, const QString& text)
+{
+    if (QLineEdit* box = isLoaded() ? txtInput(part, index) : nullptr)
+        box->setText(text);
 }
 
 QString NamesPage::toolTip(int part, int index) const
 {
-    const QLineEdit* box = txtInput(part, index);
+    const QLineEdit* box = isLoaded() ? txtInput(part, index) : nullptr;
     return box ? box->toolTip() : QString();
 }

@@ -29,8 +29,9 @@ public:
     void toDataSet(ConfigurationData& data) override;
     bool fromDataSet(const ConfigurationData& data) override;
 
-    // For the blank-name check: "" and no tooltip beyond the part's count.
-    QString nameText(int part, int index) const override;
+    // For the blank-name check: no box before the page is built and beyond the part's count.
+    std::optional<QString> nameText(int part, int index) const override;
+    void setNameText(int part, int index, const QString& text) override;
     QString toolTip(int part, int index) const override;
 
 protected:

@@ -6,13 +6,13 @@
 #include "DataSet.h"
 #include "FramedPanel.h"
 #include "MessageTexts.h"
-#include "NameKeyValidator.h"
 #include "PageContext.h"
 #include "PageControls.h"
 #include "PageLists.h"
 #include "SnapshotPictures.h"
 #include "SnapshotToolbar.h"
 #include "TrimRight.h"
+#include "TypingValidator.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -70,6 +70,8 @@ QLineEdit* makePathBox(QWidget* panel, const QString& name, int top, int width)
 {
     QLineEdit* box = PageControls::textBox(panel, name, FileLeft, top, width, BoxHeight);
     box->setMaxLength(PathLength);
+    // The path is kept in the data file, whose characters are Windows-1252.
+    new TypingValidator(box, TypingValidator::windowsText);
     return box;
 }
 
@@ -106,7 +108,6 @@ void SnapshotPage::build(FramedPanel* fraTab)
 
 void SnapshotPage::buildSlots(FramedPanel* panel)
 {
-    auto* validator = new NameKeyValidator(panel);
     for (int i = 0; i < Slots; ++i) {
         const int top = FirstRowTop + i * RowPitch;
         m_txtLblPart01.append(makeLabel(panel, indexed("txtLblPart01", i), top));
@@ -114,7 +115,7 @@ void SnapshotPage::buildSlots(FramedPanel* panel)
         QLineEdit* name =
             PageControls::textBox(panel, indexed("txtConfigName", i), NameLeft, top, NameWidth, BoxHeight);
         name->setMaxLength(NameLength);
-        name->setValidator(validator);
+        new TypingValidator(name, TypingValidator::nameCharacter);
         m_txtConfigName.append(name);
         auto* toolbar =
             new SnapshotToolbar(panel, indexed("ToolbarPart01", i), ToolbarLeft, top - ToolbarShift, true);

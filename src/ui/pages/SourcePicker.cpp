@@ -82,8 +82,9 @@ void SourcePicker::ShowSourceName(QLineEdit* box, int code) const
         box->setText(source ? source->text() : QString());
     } else {
         QString text;
-        if (listText(group, code, text))
-            box->setText(text);
+        // A code no list carries (a data file from another device) still shows what
+        // the box keeps and saves, never the name that was there before.
+        box->setText(listText(group, code, text) ? text : UnknownCodeText(code));
     }
     BoxTag::set(box, QString::number(code));
     if (box->text().trimmed().isEmpty()) {

@@ -5,6 +5,7 @@
 #include "PageContext.h"
 #include "PageControls.h"
 #include "TrimRight.h"
+#include "TypingValidator.h"
 
 #include <QLineEdit>
 
@@ -34,6 +35,8 @@ void StatusPage::build(FramedPanel* fraTab)
         QLineEdit* box =
             PageControls::textBox(m_fraStatus, QStringLiteral("txtStatus%1").arg(i), 2640, top, 6120, 315);
         box->setMaxLength(StatusTextLength);
+        // The texts travel to the device in Windows-1252.
+        new TypingValidator(box, TypingValidator::windowsText);
         m_txtStatus.append(box);
     }
 }

@@ -1,12 +1,12 @@
 #include "VersionPage.h"
 
 #include "DataSet.h"
-#include "DigitKeyValidator.h"
 #include "FramedPanel.h"
 #include "PageContext.h"
 #include "PageControls.h"
 #include "TrimRight.h"
 #include "Twips.h"
+#include "TypingValidator.h"
 
 #include <QAction>
 #include <QIcon>
@@ -43,7 +43,7 @@ void VersionPage::build(FramedPanel* fraTab)
     m_txtACUVersion =
         PageControls::textBox(m_fraContainerPart01, QStringLiteral("txtACUVersion"), 1740, RowTop, 900, 315);
     m_txtACUVersion->setMaxLength(VersionLength);
-    m_txtACUVersion->setValidator(new DigitKeyValidator(m_txtACUVersion));
+    new TypingValidator(m_txtACUVersion, TypingValidator::digit);
 
     // A flat toolbar: its buttons show a frame only under the mouse.
     m_toolbar = new QToolBar(m_fraContainerPart01);

@@ -1,0 +1,177 @@
+#include "Application.h"
+#include "Clock.h"
+#include "ConfigTransfer.h"
+#include "FakeSerialControl.h"
+#include "Helpers.h"
+#include "LinkChecksum.h"
+#include "MainShell.h"
+#include "MainWindow.h"
+#include "QtUserInterface.h"
+#include "SettingsFile.h"
+#include "TestFolder.h"
+#include "UiTestEnv.h"
+
+#include "pages/NamesPage.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The program with its real pages, dispatcher and link over a scripted port
+// whose device confirms every data frame with its checksum.
+class EditorOnScriptedPort : public ::testing::Test
+{
+protected:
+    void start(const QString& startupFile)
+    {
+        const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), UiTestEnv::bundledSettings());
+        const auto set = [&ini](const char* section, const char* key, const QString& value) {
+            WriteSetting(ini, QString::fromLatin1(section), QString::fromLatin1(key), value, false);
+        };
+        set("Main", "Debug", QStringLiteral("yes")); // no splash minimum
+        set("Main", "ShowMsgBox", QStringLiteral("no"));
+        set("Main", "WriteLogFile", QStringLiteral("no"));
+        set("Main", "RequestStatus", QStringLiteral("no"));
+        set("Main", "RequestData", QStringLiteral("no"));
+        set("Main", "LoadAtStartup_Default", startupFile);
+        set("Comm", "TimeOut", QStringLiteral("2"));
+        set("Comm", "TimerInterval", QStringLiteral("20"));
+        identity.ProgramFolder = folder.path();
+        identity.ProgramFileName = QStringLiteral("ZEL308Tools");
+
+        // Output comes in chunks; a frame is complete with its end byte.
+        port.onOutput = [this](const QByteArray& bytes) {
+            if (!bytes.endsWith('\r'))
+                return;
+            const QByteArray all = port.written();
+            const QByteArray frame = all.mid(all.lastIndexOf('\r', all.size() - 2) + 1);
+            if (quint8(frame.at(0)) != 0x85)
+                return;
+            dataFrames.append(frame);
+            const QByteArray sum = QByteArray::number(LinkChecksum(frame.mid(1, frame.size() - 2)));
+            const QByteArray answer = "\x86" + sum.toHex().toUpper() + "\r";
+            QTimer::singleShot(5, &port, [this, answer] { port.receive(answer); });
+        };
+        ui.setBoxAnswer([this](QMessageBox& box) {
+            boxes.append(box.text());
+            return QMessageBox::Yes;
+        });
+        ui.setFileDialogAnswer(
+            [this](QFileDialog&) { return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst(); });
+        app = std::make_unique<Application>(identity, ui, clock, port, [] {});
+        shell = std::make_unique<MainShell>(*app, ui);
+        ASSERT_EQ(app->Start(*shell), 0) << boxes.join(QLatin1Char('\n')).toStdString();
+        names = static_cast<NamesPage*>(shell->mainWindow()->page(QStringLiteral("frmTabStripData02")));
+    }
+
+    // A start-up file whose names are "R<part>-<position>".
+    QString startupFile()
+    {
+        DataSet d;
+        d.DataVersion.set(QStringLiteral("2.1"));
+        for (int p = 0; p < DataSet::Parts; ++p)
+            for (int n = 0; n < DataSet::SlotsPerPart; ++n)
+                d.InputName[p][n].set(QStringLiteral("R%1-%2").arg(p + 1).arg(n + 1));
+        folder.write(QStringLiteral("Start.DAT"), d.toBytes());
+        return QStringLiteral("Start.DAT"); // in the program folder
+    }
+
+    // Name (part, position) of a data file, as its bytes.
+    static QByteArray fileName(const QByteArray& file, int part, int position)
+    {
+        return file.mid(10 + ((part - 1) * 64 + position - 1) * 16, 16);
+    }
+    // Name number `slot` (0-based among the names in use) of the last data-set payload.
+    QString sentName(int slot) const
+    {
+        return HexToText(QString::fromLatin1(dataFrames.last().mid(1 + 6 + slot * 16, 16)));
+    }
+    QByteArray sentNameDigits(int slot) const { return dataFrames.last().mid(1 + 6 + slot * 16, 16); }
+
+    TestFolder folder;
+    AppSettings identity;
+    SystemClock clock;
+    QtUserInterface ui;
+    FakeSerialControl port;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<MainShell> shell;
+    NamesPage* names = nullptr;
+    QStringList boxes;
+    QStringList fileAnswers;
+    QList<QByteArray> dataFrames;
+};
+
+// Names (1, 1), (3, 2) and (5, 3) emptied on the page: what is saved and sent,
+// and what the boxes show, is the start-up file's name the status line announces.
+TEST_F(EditorOnScriptedPort, BlankNamesAreReplacedInTheFileThePayloadAndTheBoxes)
+{
+    start(startupFile());
+    ASSERT_EQ(names->txtInput(1, 0)->text(), QStringLiteral("R1-1"));
+    const auto blank = [this] {
+        names->txtInput(1, 0)->setText(QStringLiteral("  "));
+        names->txtInput(3, 1)->clear();
+        names->txtInput(5, 2)->clear();
+    };
+    const auto expectBoxesReplaced = [this] {
+        EXPECT_EQ(names->txtInput(1, 0)->text(), QStringLiteral("R1-1"));
+        EXPECT_EQ(names->txtInput(3, 1)->text(), QStringLiteral("R3-2"));
+        EXPECT_EQ(names->txtInput(5, 2)->text(), QStringLiteral("R5-3"));
+    };
+
+    blank();
+    const QString saved = folder.file(QStringLiteral("Saved.DAT"));
+    fileAnswers = {saved};
+    app->InterpretMenuCommand(2);
+    const QByteArray file = TestFolder::read(saved);
+    ASSERT_EQ(file.size(), 8449);
+    EXPECT_EQ(fileName(file, 1, 1), QByteArray("R1-1            "));
+    EXPECT_EQ(fileName(file, 3, 2), QByteArray("R3-2            "));
+    EXPECT_EQ(fileName(file, 5, 3), QByteArray("R5-3            "));
+    expectBoxesReplaced();
+
+    blank();
+    app->InterpretMenuCommand(5); // the query is answered Yes
+    ASSERT_EQ(dataFrames.size(), 1);
+    EXPECT_EQ(sentName(0), QStringLiteral("R1-1    "));
+    EXPECT_EQ(sentName(12 + 4 + 1), QStringLiteral("R3-2    "));
+    EXPECT_EQ(sentName(12 + 4 + 4 + 4 + 2), QStringLiteral("R5-3    "));
+    expectBoxesReplaced();
+
+    blank();
+    const QString record = folder.write(QStringLiteral("One.CNS"), QByteArray(1024, 'K'));
+    fileAnswers = {record};
+    app->configTransfer().SendConfig(1);
+    expectBoxesReplaced();
+    EXPECT_EQ(app->data().Current.InputName[2][1].trimmedRight(), QStringLiteral("R3-2"));
+
+    // Read back, the saved file shows the names as well.
+    names->txtInput(3, 1)->setText(QStringLiteral("OTHER"));
+    fileAnswers = {saved};
+    app->InterpretMenuCommand(1);
+    expectBoxesReplaced();
+}
+
+// Right after a start-up without a data file no page has written the names yet:
+// the device gets the blanks that unused slots carry, before and after a tab change.
+TEST_F(EditorOnScriptedPort, UntouchedNamesGoOutAsBlanksWhetherOrNotATabWasChanged)
+{
+    start(QStringLiteral("*NONE*"));
+    app->InterpretMenuCommand(107);
+    ASSERT_EQ(dataFrames.size(), 1);
+    const QByteArray first = dataFrames.last();
+    for (int slot : {0, 11, 12, 31})
+        EXPECT_EQ(sentNameDigits(slot), QByteArray("20").repeated(8)) << slot;
+
+    QTabBar* tabs = shell->mainWindow()->tabStrip();
+    tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count());
+    app->InterpretMenuCommand(107);
+    ASSERT_EQ(dataFrames.size(), 2);
+    EXPECT_EQ(dataFrames.last(), first);
+}
+
+} // namespace
