@@ -1,12 +1,20 @@
 // Encoding and decoding of the data-set payload in the default layout
 // (T = 8, F = 16, names 12, 4, 4, 4, 8, outputs 4 x 5), and its checksum.
 
+#include "AppContext.h"
+#include "AppLog.h"
+#include "AppSettings.h"
+#include "Clock.h"
+#include "ConfigCollection.h"
+#include "DataContext.h"
 #include "DataSet.h"
 #include "LinkChecksum.h"
+#include "MessageTexts.h"
 #include "SelectorLists.h"
 #include "TransferDecoding.h"
 #include "TransferEncoding.h"
 #include "TransferLayout.h"
+#include "UserInterface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -98,6 +106,45 @@ void DecodeDefaultDataSet(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * s.payload.size());
 }
 BENCHMARK(DecodeDefaultDataSet);
+
+// A user interface without windows: the receive path's own cost, no page updates.
+class NoWindows final : public UserInterface
+{
+public:
+    void messageBox(MessageIcon, const QString&, const QString&) override {}
+    bool askYesNo(MessageIcon, const QString&, const QString&) override { return false; }
+    QString mainWindowCaption() const override { return {}; }
+    void setStatusLine(const QString&, const QString&) override {}
+    void setBusy(bool) override {}
+    void focusTabStrip() override {}
+    QString saveFileDialog(const FileDialogRequest&) override { return {}; }
+    QString openFileDialog(const FileDialogRequest&) override { return {}; }
+    void pagesToDataSet() override {}
+    void dataSetToPages() override {}
+    void showTransferDialog(const QString&, std::function<void()>) override {}
+    void hideTransferDialog() override {}
+};
+
+// The whole reception of a data-set frame: the digit check, the decoding into a
+// copy of the reset image and its taking over.
+void ReceiveDefaultDataSet(benchmark::State& state)
+{
+    const DefaultSetup& s = setup(state);
+    AppSettings settings;
+    const SystemClock clock;
+    MessageTexts messages(QString(), QStringLiteral("GER"));
+    AppLog log(clock, QString(), QStringLiteral("bench"), true);
+    log.setToFileDisabled(true);
+    NoWindows ui;
+    AppContext app{settings, messages, log, ui, clock};
+    ConfigurationData data;
+    DataContext ctx{app, data};
+    ConfigCollection collect;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(InterpretHexData(ctx, s.lists, collect, s.payload));
+    state.SetBytesProcessed(state.iterations() * s.payload.size());
+}
+BENCHMARK(ReceiveDefaultDataSet);
 
 void ChecksumDefaultPayload(benchmark::State& state)
 {
