@@ -76,43 +76,6 @@ TEST_F(CommandDispatcherTest, FramesOfTheLinkCommands)
     }
 }
 
-// The device's data request, as the send timer then runs it.
-TEST_F(CommandDispatcherTest, DataRequestWithoutAKindSendsTheDataSet)
-{
-    struct Case
-    {
-        QByteArray request;
-        bool sends;
-    };
-    const Case cases[] = {
-        {QByteArray("\x84"
-                    "20\r"),
-         true},
-        {QByteArray("\x84\r"), true},
-        {QByteArray("\x84"
-                    "21\r"),
-         false},
-        {QByteArray("\x84"
-                    "2\r"),
-         false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.request.toStdString());
-        port.chunks.clear();
-        windows.sendTimer.clear();
-        windows.protocol.clear();
-        app->linkCommands().InterpretCommand(QStringLiteral("84"), c.request);
-        EXPECT_EQ(windows.sendTimer, c.sends ? QList<int>{100} : QList<int>{});
-        EXPECT_EQ(logged(QStringLiteral("Comm_InterpretCommand_Err")), !c.sends);
-        if (!c.sends)
-            continue;
-        app->InterpretMenuCommand(107);
-        ASSERT_GE(written().size(), 3);
-        EXPECT_EQ(written().left(3), QByteArray("\x85"
-                                                "20"));
-    }
-}
-
 TEST_F(CommandDispatcherTest, SeparatorNumberIsLoggedAsUnknown)
 {
     app->InterpretMenuCommand(4);

@@ -6,8 +6,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <functional>
-#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -59,66 +57,40 @@ QByteArray devicePayload(const CodecFixture& f)
     return payload;
 }
 
-struct DamagedPayload
+// Names 8 x 64 bytes from digit 7 on (32 in use, the free slots skipped), the layer
+// table at digit 1031, the pick-offs at digit 1287: 1956 digits for these counts.
+TEST_F(TransferDecodingTest, DamagedDataSetPayloadChangesNothingAndSaysWhy)
 {
-    const char* name;
-    std::function<QByteArray(QByteArray)> damage;
-    const char* error;
-};
-
-void PrintTo(const DamagedPayload& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class DamagedDataSetPayload : public TransferDecodingTest,
-                              public ::testing::WithParamInterface<DamagedPayload>
-{
-};
-
-// Names 8 x 64 bytes from digit 7 on (32 in use, the free slots skipped), then the
-// layer table at digit 1031, then
-// the pick-offs at digit 1287: 1956 digits in all for the bundled counts.
-TEST_P(DamagedDataSetPayload, ChangesNothingAndSaysWhy)
-{
-    f.settings.InitDone = true;
-    f.data.Current.InputName[0][0].set(QStringLiteral("USER"));
-    f.data.Current.LayerAssign[0][0] = 1000;
-    const ConfigurationData before = f.data;
     const QByteArray full = devicePayload(f);
     ASSERT_EQ(full.size(), 1956);
-
-    QString failure;
-    EXPECT_FALSE(InterpretHexData(f.ctx, f.lists, f.collect, GetParam().damage(full), &failure));
-    EXPECT_EQ(f.data.Current, before.Current);
-    EXPECT_EQ(f.ui.dataSetToPagesCount, 0);
-    EXPECT_EQ(f.ui.pagesToDataSetCount, 0);
-    const QString expected =
-        QStringLiteral("Fehler beim Auswerten der Daten: ") + QLatin1String(GetParam().error);
-    EXPECT_EQ(failure, expected);
-    EXPECT_TRUE(f.logText().contains(QStringLiteral("  ") + expected)) << f.logText().toStdString();
+    const struct
+    {
+        QByteArray payload;
+        const char* error;
+    } cases[] = {
+        {"20", "Payload too short: 2 digits, the byte at digit 7 is missing"},
+        {full.left(978), "Payload too short: 978 digits, the byte at digit 1031 is missing"},
+        {full.chopped(1), "Payload too short: 1955 digits, the byte at digit 1955 is missing"},
+        {QByteArray(full).replace(1030, 2, "80"), "Overflow: 16-bit value with high byte 80 at digit 1031"},
+        {QByteArray(full).replace(1290, 4, "5AF0"), "Overflow: code 23280 plus base 10000"},
+        {QByteArray(full).insert(100, QByteArray("\x13\x7F\xFFG\x00", 5)),
+         "byte 0x13 at digit 101 is no hex digit"},
+        {QByteArray(full).replace(500, 1, "g"), "byte 0x67 at digit 501 is no hex digit"},
+    };
+    f.settings.InitDone = true;
+    f.data.Current.InputName[0][0].set(QStringLiteral("USER"));
+    const DataSet before = f.data.Current;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        QString failure;
+        EXPECT_FALSE(InterpretHexData(f.ctx, f.lists, f.collect, c.payload, &failure));
+        EXPECT_EQ(f.data.Current, before);
+        EXPECT_EQ(failure, QStringLiteral("Fehler beim Auswerten der Daten: ") + QLatin1String(c.error));
+        EXPECT_TRUE(f.logText().contains(QStringLiteral("  ") + failure));
+    }
+    EXPECT_EQ(f.ui.dataSetToPagesCount + f.ui.pagesToDataSetCount, 0);
     EXPECT_FALSE(f.ui.busy);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    TransferDecodingTest, DamagedDataSetPayload,
-    ::testing::Values(
-        DamagedPayload{"KindOnly", [](QByteArray) { return QByteArray("20"); },
-                       "Payload too short: 2 digits, the byte at digit 7 is missing"},
-        DamagedPayload{"CutToHalf", [](QByteArray p) { return p.left(978); },
-                       "Payload too short: 978 digits, the byte at digit 1031 is missing"},
-        DamagedPayload{"OneDigitShort", [](QByteArray p) { return p.chopped(1); },
-                       "Payload too short: 1955 digits, the byte at digit 1955 is missing"},
-        DamagedPayload{"HighByte80InALayer", [](QByteArray p) { return p.replace(1030, 2, "80"); },
-                       "Overflow: 16-bit value with high byte 80 at digit 1031"},
-        DamagedPayload{"CodeBeyond32767", [](QByteArray p) { return p.replace(1290, 4, "5AF0"); },
-                       "Overflow: code 23280 plus base 10000"},
-        DamagedPayload{"NoiseInTheNames",
-                       [](QByteArray p) { return p.insert(100, QByteArray("\x13\x7F\xFFG\x00", 5)); },
-                       "byte 0x13 at digit 101 is no hex digit"},
-        DamagedPayload{"OneLetterNoDigit", [](QByteArray p) { return p.replace(500, 1, "g"); },
-                       "byte 0x67 at digit 501 is no hex digit"}),
-    [](const ::testing::TestParamInfo<DamagedPayload>& info) { return std::string(info.param.name); });
 
 TEST_F(TransferDecodingTest, SmallHexDigitsReadAsTheDigitsTheyAre)
 {
@@ -197,68 +169,39 @@ TEST_F(TransferDecodingTest, RecordsWhileCollectingFillTheGroupInArrivalOrder)
     EXPECT_EQ(f.data.Current.ConfigFile[0].trimmedRight(), QStringLiteral("C:\\user\\one.CNS"));
 }
 
-struct UnwritableRecords
-{
-    const char* name;
-    QByteArray payload;
-    bool collecting; // the eighth of eight requested records
-    bool retry;      // the user picks a writable file when the dialog comes again
-};
-
-void PrintTo(const UnwritableRecords& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class UnwritableConfigFile : public TransferDecodingTest,
-                             public ::testing::WithParamInterface<UnwritableRecords>
-{
-};
-
 // The folder chosen for the file has gone: the write fails, the old path stays in
 // its field, and the records wait in memory for the save dialog to come again.
-TEST_P(UnwritableConfigFile, IsAFailureThatKeepsTheOldPathAndTheRecords)
+TEST_F(TransferDecodingTest, UnwritableConfigFileKeepsTheOldPathAndTheRecords)
 {
-    const UnwritableRecords& c = GetParam();
     const QString gone = f.folder.file(QStringLiteral("gone/records.CNX"));
-    const QString good = f.folder.file(QStringLiteral("records.CNX"));
-    const bool single = c.payload.startsWith("33");
-    FixedText<255>& field = single ? f.data.Current.ConfigFile[2] : f.data.Current.ConfigGroupFile;
-    const FixedText<255> oldPath = field;
-    if (c.collecting)
-        f.collect = {true, 7, gone};
-    else
-        f.ui.dialogAnswers.append(gone);
-    if (c.retry)
-        f.ui.dialogAnswers.append(good);
+    for (const char* kind : {"38", "33", "30"}) {
+        for (const bool retry : {false, true}) {
+            SCOPED_TRACE(std::string(kind) + (retry ? " written elsewhere" : " given up"));
+            CodecFixture c;
+            const QString good = c.folder.file(QStringLiteral("records.CNX"));
+            const bool collecting = kind == std::string("38");
+            c.collect = {collecting, 7, collecting ? gone : QString()};
+            c.ui.dialogAnswers = collecting ? QStringList() : QStringList{gone};
+            if (retry)
+                c.ui.dialogAnswers.append(good);
+            const bool single = kind == std::string("33");
+            const FixedText<255>& field =
+                single ? c.data.Current.ConfigFile[2] : c.data.Current.ConfigGroupFile;
 
-    EXPECT_EQ(receive(c.payload), c.retry);
-    ASSERT_GE(f.ui.boxes.size(), 1);
-    EXPECT_EQ(f.ui.boxes[0].text, QStringLiteral("Fehler <") + qt_error_string(ENOENT) +
-                                      QStringLiteral("> beim Schreiben von <") + gone + QLatin1Char('>'));
-    ASSERT_FALSE(f.ui.dialogs.isEmpty());
-    EXPECT_EQ(f.ui.dialogs.last().path, gone); // offered again where it failed
-    EXPECT_FALSE(f.collect.CollectingConfigs);
-    const QByteArray record = QByteArray("Got").leftJustified(1024, ' ');
-    EXPECT_EQ(single ? f.data.ConfigSingle.raw() : f.data.ConfigGroup[c.collecting ? 7 : 0].raw(), record);
-    if (c.retry) {
-        EXPECT_EQ(field.trimmedRight(), good);
-        EXPECT_EQ(TestFolder::read(good).size(), single ? 1024 : 8192);
-    } else {
-        EXPECT_EQ(field, oldPath);
-        EXPECT_FALSE(QFile::exists(good));
+            EXPECT_EQ(InterpretHexData(c.ctx, c.lists, c.collect, kind + QByteArray("476F74")), retry);
+            ASSERT_FALSE(c.ui.boxes.isEmpty());
+            EXPECT_EQ(c.ui.boxes[0].text, QStringLiteral("Fehler <") + qt_error_string(ENOENT) +
+                                              QStringLiteral("> beim Schreiben von <") + gone +
+                                              QLatin1Char('>'));
+            ASSERT_FALSE(c.ui.dialogs.isEmpty());
+            EXPECT_EQ(c.ui.dialogs.last().path, gone); // offered again where it failed
+            EXPECT_EQ((single ? c.data.ConfigSingle : c.data.ConfigGroup[collecting ? 7 : 0]).trimmedRight(),
+                      QStringLiteral("Got"));
+            EXPECT_EQ(field.trimmedRight(), retry ? good : QString());
+            EXPECT_EQ(QFile::exists(good), retry);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    TransferDecodingTest, UnwritableConfigFile,
-    ::testing::Values(UnwritableRecords{"CollectedGroupGivenUp", "38476F74", true, false},
-                      UnwritableRecords{"CollectedGroupWrittenElsewhere", "38476F74", true, true},
-                      UnwritableRecords{"SingleRecordGivenUp", "33476F74", false, false},
-                      UnwritableRecords{"SingleRecordWrittenElsewhere", "33476F74", false, true},
-                      UnwritableRecords{"AllRecordsGivenUp", "30476F74", false, false},
-                      UnwritableRecords{"AllRecordsWrittenElsewhere", "30476F74", false, true}),
-    [](const ::testing::TestParamInfo<UnwritableRecords>& info) { return std::string(info.param.name); });
 
 TEST_F(TransferDecodingTest, SingleRecordGoesToItsRowsFileThroughTheDialog)
 {

@@ -2,7 +2,6 @@
 #include "Clock.h"
 #include "ConfigTransfer.h"
 #include "FakeSerialControl.h"
-#include "Helpers.h"
 #include "LinkChecksum.h"
 #include "MainShell.h"
 #include "MainWindow.h"
@@ -17,6 +16,8 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTimer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -33,13 +34,11 @@ protected:
         const auto set = [&ini](const char* section, const char* key, const QString& value) {
             WriteSetting(ini, QString::fromLatin1(section), QString::fromLatin1(key), value, false);
         };
-        set("Main", "Debug", QStringLiteral("yes")); // no splash minimum
-        set("Main", "ShowMsgBox", QStringLiteral("no"));
-        set("Main", "WriteLogFile", QStringLiteral("no"));
-        set("Main", "RequestStatus", QStringLiteral("no"));
-        set("Main", "RequestData", QStringLiteral("no"));
+        // Debug: no splash minimum; the device is asked for nothing at start-up.
+        for (const char* key : {"ShowMsgBox", "WriteLogFile", "RequestStatus", "RequestData"})
+            set("Main", key, QStringLiteral("no"));
+        set("Main", "Debug", QStringLiteral("yes"));
         set("Main", "LoadAtStartup_Default", startupFile);
-        set("Comm", "TimeOut", QStringLiteral("2"));
         set("Comm", "TimerInterval", QStringLiteral("20"));
         identity.ProgramFolder = folder.path();
         identity.ProgramFileName = QStringLiteral("ZEL308Tools");
@@ -57,15 +56,12 @@ protected:
             const QByteArray answer = "\x86" + sum.toHex().toUpper() + "\r";
             QTimer::singleShot(5, &port, [this, answer] { port.receive(answer); });
         };
-        ui.setBoxAnswer([this](QMessageBox& box) {
-            boxes.append(box.text());
-            return QMessageBox::Yes;
-        });
+        ui.setBoxAnswer([](QMessageBox&) { return QMessageBox::Yes; });
         ui.setFileDialogAnswer(
             [this](QFileDialog&) { return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst(); });
         app = std::make_unique<Application>(identity, ui, clock, port, [] {});
         shell = std::make_unique<MainShell>(*app, ui);
-        ASSERT_EQ(app->Start(*shell), 0) << boxes.join(QLatin1Char('\n')).toStdString();
+        ASSERT_EQ(app->Start(*shell), 0);
         names = static_cast<NamesPage*>(shell->mainWindow()->page(QStringLiteral("frmTabStripData02")));
     }
 
@@ -81,16 +77,7 @@ protected:
         return QStringLiteral("Start.DAT"); // in the program folder
     }
 
-    // Name (part, position) of a data file, as its bytes.
-    static QByteArray fileName(const QByteArray& file, int part, int position)
-    {
-        return file.mid(10 + ((part - 1) * 64 + position - 1) * 16, 16);
-    }
     // Name number `slot` (0-based among the names in use) of the last data-set payload.
-    QString sentName(int slot) const
-    {
-        return HexToText(QString::fromLatin1(dataFrames.last().mid(1 + 6 + slot * 16, 16)));
-    }
     QByteArray sentNameDigits(int slot) const { return dataFrames.last().mid(1 + 6 + slot * 16, 16); }
 
     TestFolder folder;
@@ -101,7 +88,6 @@ protected:
     std::unique_ptr<Application> app;
     std::unique_ptr<MainShell> shell;
     NamesPage* names = nullptr;
-    QStringList boxes;
     QStringList fileAnswers;
     QList<QByteArray> dataFrames;
 };
@@ -111,49 +97,36 @@ protected:
 TEST_F(EditorOnScriptedPort, BlankNamesAreReplacedInTheFileThePayloadAndTheBoxes)
 {
     start(startupFile());
-    ASSERT_EQ(names->txtInput(1, 0)->text(), QStringLiteral("R1-1"));
-    const auto blank = [this] {
+    const auto expectReplacedAfter = [this](const std::function<void()>& command) {
         names->txtInput(1, 0)->setText(QStringLiteral("  "));
         names->txtInput(3, 1)->clear();
         names->txtInput(5, 2)->clear();
-    };
-    const auto expectBoxesReplaced = [this] {
+        command();
         EXPECT_EQ(names->txtInput(1, 0)->text(), QStringLiteral("R1-1"));
         EXPECT_EQ(names->txtInput(3, 1)->text(), QStringLiteral("R3-2"));
         EXPECT_EQ(names->txtInput(5, 2)->text(), QStringLiteral("R5-3"));
+        EXPECT_EQ(app->data().Current.InputName[4][2].trimmedRight(), QStringLiteral("R5-3"));
     };
-
-    blank();
     const QString saved = folder.file(QStringLiteral("Saved.DAT"));
     fileAnswers = {saved};
-    app->InterpretMenuCommand(2);
+    expectReplacedAfter([this] { app->InterpretMenuCommand(2); });
     const QByteArray file = TestFolder::read(saved);
     ASSERT_EQ(file.size(), 8449);
-    EXPECT_EQ(fileName(file, 1, 1), QByteArray("R1-1            "));
-    EXPECT_EQ(fileName(file, 3, 2), QByteArray("R3-2            "));
-    EXPECT_EQ(fileName(file, 5, 3), QByteArray("R5-3            "));
-    expectBoxesReplaced();
+    EXPECT_EQ(file.mid(10, 16), QByteArray("R1-1            "));                     // (1, 1)
+    EXPECT_EQ(file.mid(10 + (2 * 64 + 1) * 16, 16), QByteArray("R3-2            ")); // (3, 2)
 
-    blank();
-    app->InterpretMenuCommand(5); // the query is answered Yes
+    expectReplacedAfter([this] { app->InterpretMenuCommand(5); }); // the query is answered Yes
     ASSERT_EQ(dataFrames.size(), 1);
-    EXPECT_EQ(sentName(0), QStringLiteral("R1-1    "));
-    EXPECT_EQ(sentName(12 + 4 + 1), QStringLiteral("R3-2    "));
-    EXPECT_EQ(sentName(12 + 4 + 4 + 4 + 2), QStringLiteral("R5-3    "));
-    expectBoxesReplaced();
+    EXPECT_EQ(sentNameDigits(0), QByteArray("52312D3120202020"));          // "R1-1"
+    EXPECT_EQ(sentNameDigits(12 + 4 + 1), QByteArray("52332D3220202020")); // "R3-2"
+    EXPECT_EQ(sentNameDigits(24 + 2), QByteArray("52352D3320202020"));     // "R5-3"
 
-    blank();
-    const QString record = folder.write(QStringLiteral("One.CNS"), QByteArray(1024, 'K'));
-    fileAnswers = {record};
-    app->configTransfer().SendConfig(1);
-    expectBoxesReplaced();
-    EXPECT_EQ(app->data().Current.InputName[2][1].trimmedRight(), QStringLiteral("R3-2"));
+    fileAnswers = {folder.write(QStringLiteral("One.CNS"), QByteArray(1024, 'K'))};
+    expectReplacedAfter([this] { app->configTransfer().SendConfig(1); });
 
-    // Read back, the saved file shows the names as well.
-    names->txtInput(3, 1)->setText(QStringLiteral("OTHER"));
+    // The saved file read back shows them too.
     fileAnswers = {saved};
-    app->InterpretMenuCommand(1);
-    expectBoxesReplaced();
+    expectReplacedAfter([this] { app->InterpretMenuCommand(1); });
 }
 
 // Right after a start-up without a data file no page has written the names yet:
@@ -164,7 +137,7 @@ TEST_F(EditorOnScriptedPort, UntouchedNamesGoOutAsBlanksWhetherOrNotATabWasChang
     app->InterpretMenuCommand(107);
     ASSERT_EQ(dataFrames.size(), 1);
     const QByteArray first = dataFrames.last();
-    for (int slot : {0, 11, 12, 31})
+    for (const int slot : {0, 11, 12, 31})
         EXPECT_EQ(sentNameDigits(slot), QByteArray("20").repeated(8)) << slot;
 
     QTabBar* tabs = shell->mainWindow()->tabStrip();
