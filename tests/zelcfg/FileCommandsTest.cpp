@@ -203,6 +203,7 @@ class Help : public ::testing::TestWithParam<const char*>
 TEST_P(Help, EveryCommandHasItsUsage)
 {
     const ZelcfgRun r = RunZelcfg(QStringList{GetParam(), "--help"});
+    EXPECT_EQ(RunZelcfg(QStringList{GetParam(), "-h"}).out, r.out);
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: zelcfg %1 ").arg(GetParam()))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("--settings FILE.Ini"));

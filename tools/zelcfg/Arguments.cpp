@@ -6,7 +6,9 @@ bool Arguments::parse(const QStringList& words, const QList<Option>& options)
     m_words.clear();
     bool optionsEnded = false;
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString& word = words.at(i);
+        // "-h" is the one short option, as most programs take it.
+        const QString word =
+            !optionsEnded && words.at(i) == QLatin1String("-h") ? QStringLiteral("--help") : words.at(i);
         if (optionsEnded || !word.startsWith(QLatin1String("--")) || word == QLatin1String("-")) {
             m_words.append(word);
             continue;
