@@ -1,3 +1,4 @@
+#include "ConsoleUserInterface.h"
 #include "ProgressDisplay.h"
 #include "ShownField.h"
 
@@ -101,5 +102,25 @@ INSTANTIATE_TEST_SUITE_P(Values, Unquoted,
                                            QuoteCase{R"("a"b")", std::nullopt},
                                            QuoteCase{R"("\q")", std::nullopt},
                                            QuoteCase{R"("\x4")", std::nullopt}));
+
+} // namespace
+
+namespace {
+
+// The command line has named the file: every dialog answers with it and the
+// overwrite query with Yes; warning boxes are kept, one line each, for the error.
+TEST(ConsoleSeam, AnswersWithTheNamedFileAndKeepsTheWarnings)
+{
+    ProgressDisplay progress(stderr, ProgressDisplay::Style::Off);
+    ConsoleUserInterface ui(progress, false);
+    ui.setFilePath(QStringLiteral("/data/all.CNG"));
+    EXPECT_EQ(ui.saveFileDialog({}), "/data/all.CNG");
+    EXPECT_EQ(ui.openFileDialog({}), "/data/all.CNG");
+    EXPECT_EQ(ui.fileDialogs(), 2);
+    EXPECT_TRUE(ui.askYesNo(MessageIcon::Stop, QStringLiteral("zelcfg"), QStringLiteral("Overwrite?")));
+    ui.messageBox(MessageIcon::Information, QString(), QStringLiteral("Daten empfangen"));
+    ui.messageBox(MessageIcon::Exclamation, QString(), QStringLiteral("Fehler beim Schreiben\n\nder Datei"));
+    EXPECT_EQ(ui.errors(), QStringList{QStringLiteral("Fehler beim Schreiben der Datei")});
+}
 
 } // namespace

@@ -171,6 +171,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  2,
                  "zelcfg: fetch: record \"9\": the records are 1 to 8; \"zelcfg fetch --help\" tells more"},
+        BadInput{"FetchIntoMissingFolder",
+                 {"fetch", "dataset", "/zelcfg-none/x.DAT"},
+                 {},
+                 2,
+                 "zelcfg: /zelcfg-none/x.DAT: no such folder"},
         BadInput{
             "VersionCannotBeFetched",
             {"fetch", "version"},

@@ -64,8 +64,18 @@ void ConsoleUserInterface::hideTransferDialog()
     m_transferShown = false;
 }
 
+ConsoleUserInterface::~ConsoleUserInterface()
+{
+    hideTransferDialog();
+}
+
 void ConsoleUserInterface::setTransferProgress(qint64 done, qint64 total)
 {
+    // Without the transfer dialog ("ShowCancelDialog" off) the progress still shows.
+    if (!m_transferShown) {
+        m_transferShown = true;
+        m_progress.begin(QString());
+    }
     m_progress.update(done, total);
 }
 

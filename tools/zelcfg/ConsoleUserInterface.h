@@ -17,6 +17,8 @@ class ConsoleUserInterface final : public UserInterface, public TextSink
 {
 public:
     ConsoleUserInterface(ProgressDisplay& progress, bool verbose);
+    // Clears a progress line left on the terminal.
+    ~ConsoleUserInterface() override;
 
     void messageBox(MessageIcon icon, const QString& title, const QString& text) override;
     bool askYesNo(MessageIcon icon, const QString& title, const QString& text) override;
