@@ -8,11 +8,11 @@
 #include "DataSet.h"
 #include "DropDownButton.h"
 #include "FramedPanel.h"
-#include "MessageTexts.h"
 #include "PageContext.h"
 #include "PageControls.h"
 #include "PageLists.h"
 #include "PanelTexts.h"
+#include "SelectorListEntries.h"
 #include "SourcePicker.h"
 #include "Twips.h"
 
@@ -110,7 +110,7 @@ void EsamPage::build(FramedPanel* fraTab)
                                   {QStringLiteral("VCA"), QStringLiteral("ESAM"), QStringLiteral("MIDI")}, 0,
                                   0, 0, 0, 0);
     m_txtlblPart03 = buildListPart(m_panels[2], 3, m_cmbFrames, QStringLiteral("cmbFrames"));
-    PageLists::fill(m_cmbFrames, {{QStringLiteral("25 frames"), 25}, {QStringLiteral("30 frames"), 30}});
+    PageLists::fill(m_cmbFrames, EsamFrameEntries());
     m_txtlblPart04 = buildListPart(m_panels[3], 4, m_cmbChannels, QStringLiteral("cmbChannels"));
     buildGrid(m_panels[1]);
     layOut(DesignColumn, CellWidth);
@@ -239,8 +239,7 @@ void EsamPage::loadPageTexts()
 
     PanelTexts::loadLabels(t, 3, {m_txtlblPart03});
     PanelTexts::loadLabels(t, 4, {m_txtlblPart04});
-    PageLists::fill(m_cmbChannels, {{messages().get(QStringLiteral("TwoChannels")), 2},
-                                    {messages().get(QStringLiteral("FourChannels")), 1}});
+    PageLists::fill(m_cmbChannels, EsamChannelEntries(messages()));
     context().lists.cmbFrames = PageLists::entries(m_cmbFrames);
     context().lists.cmbChannels = PageLists::entries(m_cmbChannels);
     raiseMaxMainHeight();

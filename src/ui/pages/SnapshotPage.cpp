@@ -5,11 +5,11 @@
 #include "ConfigPaths.h"
 #include "DataSet.h"
 #include "FramedPanel.h"
-#include "MessageTexts.h"
 #include "NameKeyValidator.h"
 #include "PageContext.h"
 #include "PageControls.h"
 #include "PageLists.h"
+#include "SelectorListEntries.h"
 #include "SnapshotPictures.h"
 #include "SnapshotToolbar.h"
 #include "TrimRight.h"
@@ -122,7 +122,8 @@ void SnapshotPage::buildSlots(FramedPanel* panel)
         auto* toolbar = new SnapshotToolbar(panel, indexed("ToolbarPart01", i), true);
         BoxTag::set(toolbar->button(SnapshotToolbar::Flag1), QStringLiteral("1"));
         BoxTag::set(toolbar->button(SnapshotToolbar::Flag2), QStringLiteral("0"));
-        connect(toolbar, &SnapshotToolbar::buttonClicked, this, [this, i](int button) { slotButton(i, button); });
+        connect(toolbar, &SnapshotToolbar::buttonClicked, this,
+                [this, i](int button) { slotButton(i, button); });
         m_toolbarPart01.append(toolbar);
     }
 }
@@ -172,7 +173,8 @@ void SnapshotPage::loadPageTexts()
         return PageTexts::partKey(part, QStringLiteral("Label")) + PageTexts::twoDigits(row);
     };
     auto tipOf = [&t](int part, int row) {
-        return t.read(PageTexts::partKey(part, QStringLiteral("ToolTip")) + PageTexts::twoDigits(row), QString());
+        return t.read(PageTexts::partKey(part, QStringLiteral("ToolTip")) + PageTexts::twoDigits(row),
+                      QString());
     };
     auto buttonTip = [&t](int part, const char* button) {
         return t.read(PageTexts::partKey(part, QLatin1String(button)), QString());
@@ -208,10 +210,10 @@ void SnapshotPage::loadPageTexts()
     m_txtLblPart03->setToolTip(startTip);
     m_cmbStartUpConf->setToolTip(startTip);
 
-    EntryList choices{{messages().get(QStringLiteral("StartUpConf_Temp")), 0}};
-    for (int i = 1; i <= Slots; ++i)
-        choices.append({m_txtLblPart01[i - 1]->text(), i});
-    PageLists::fill(m_cmbStartUpConf, choices);
+    QStringList labels;
+    for (const QLineEdit* label : std::as_const(m_txtLblPart01))
+        labels.append(label->text());
+    PageLists::fill(m_cmbStartUpConf, StartUpConfEntries(messages(), labels));
     context().lists.cmbStartUpConf = PageLists::entries(m_cmbStartUpConf);
 }
 
@@ -269,9 +271,11 @@ void SnapshotPage::toDataSet(ConfigurationData& data)
     for (int i = 0; i < Slots; ++i)
         d.ConfigName[i].set(TrimRight(m_txtConfigName[i]->text()));
     for (int i = 0; i < Slots; ++i)
-        d.ConfigFlag1[i] = static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag1)));
+        d.ConfigFlag1[i] =
+            static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag1)));
     for (int i = 0; i < Slots; ++i)
-        d.ConfigFlag2[i] = static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag2)));
+        d.ConfigFlag2[i] =
+            static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag2)));
     for (int i = 0; i < Slots; ++i)
         d.ConfigFile[i].set(StoredConfigPath(settings(), m_txtInfoPart01[i]->text()));
     d.ConfigGroupFile.set(StoredConfigPath(settings(), m_txtInfoPart02->text()));
