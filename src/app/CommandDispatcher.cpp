@@ -10,17 +10,17 @@
 #include "DataFile.h"
 #include "DataReset.h"
 #include "Helpers.h"
-#include "LinkChecksum.h"
 #include "LinkCommands.h"
+#include "LinkRequests.h"
 #include "MessageTexts.h"
 #include "SerialLink.h"
 #include "Shutdown.h"
-#include "TransferEncoding.h"
 #include "UserInterface.h"
 
 namespace {
 
-enum Command {
+enum Command
+{
     FileRead = 1,
     FileWrite = 2,
     Reset = 3,
@@ -40,8 +40,9 @@ enum Command {
 
 } // namespace
 
-CommandDispatcher::CommandDispatcher(AppContext& ctx, DataContext& data, SerialLink& link, LinkCommands& commands,
-                                     ConfigTransfer& configs, AppWindows& windows, Shutdown& shutdown)
+CommandDispatcher::CommandDispatcher(AppContext& ctx, DataContext& data, SerialLink& link,
+                                     LinkCommands& commands, ConfigTransfer& configs, AppWindows& windows,
+                                     Shutdown& shutdown)
     : m_ctx(ctx), m_data(data), m_link(link), m_commands(commands), m_configs(configs), m_windows(windows),
       m_shutdown(shutdown), m_dataFile(ctx.settings.DefaultDataFile)
 {
@@ -54,11 +55,13 @@ void CommandDispatcher::InterpretMenuCommand(int number)
         return;
     // An unknown number, or a command that failed on the way: logged, never boxed.
     const QString detail =
-        error.isEmpty() ? QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Command_Unknown")),
-                                                               QString::number(number))
-                        : error;
-    m_ctx.log.WriteLog(QStringLiteral("  ") +
-                       FormatMessage(m_ctx.messages.get(QStringLiteral("Interpret_MenuCommand_Err")), detail));
+        error.isEmpty()
+            ? QStringLiteral("  ") + FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Command_Unknown")),
+                                                   QString::number(number))
+            : error;
+    m_ctx.log.WriteLog(
+        QStringLiteral("  ") +
+        FormatMessage(m_ctx.messages.get(QStringLiteral("Interpret_MenuCommand_Err")), detail));
     m_ctx.ui.setBusy(false);
 }
 
@@ -87,13 +90,15 @@ bool CommandDispatcher::runCommand(int number, QString& error)
         return true;
     case CommRestart:
         if (ask(QStringLiteral("QuerySendDataReset")))
-            exchange(frame(char(0x87)), QStringLiteral("TransmitData_SendReset"), QStringLiteral("88"));
+            exchange(CommandFrame(char(0x87)), QStringLiteral("TransmitData_SendReset"),
+                     QStringLiteral("88"));
         return true;
     case CommGetInfo:
-        exchange(frame(char(0x82)), QStringLiteral("TransmitData_GetVersionInfo"), QStringLiteral("83"));
+        exchange(CommandFrame(char(0x82)), QStringLiteral("TransmitData_GetVersionInfo"),
+                 QStringLiteral("83"));
         return true;
     case CommCheck:
-        exchange(frame(char(0x80)), QStringLiteral("TransmitData_OnlineTest"), QStringLiteral("81"));
+        exchange(CommandFrame(char(0x80)), QStringLiteral("TransmitData_OnlineTest"), QStringLiteral("81"));
         return true;
     case CommSettings:
         m_windows.editPortSettings();
@@ -118,11 +123,6 @@ bool CommandDispatcher::runCommand(int number, QString& error)
 bool CommandDispatcher::ask(const QString& key)
 {
     return m_ctx.ui.askYesNo(MessageIcon::Stop, m_ctx.ui.mainWindowCaption(), m_ctx.messages.get(key));
-}
-
-QByteArray CommandDispatcher::frame(char command, const QByteArray& payload)
-{
-    return QByteArray(1, command) + payload + QByteArray(1, char(0x0D));
 }
 
 void CommandDispatcher::readDataFile()
@@ -152,29 +152,19 @@ bool CommandDispatcher::sendDataSet(QString& error)
     }
     CheckBlankNames(m_data, true);
     m_ctx.ui.pagesToDataSet();
-    const DataExchangeFrame built =
-        PrepareDataExchange(m_data, m_windows.selectorLists(), QStringLiteral("20"));
     m_commands.setPendingTransferKind(QString());
-    if (!built.ok()) {
-        error = built.error;
-        return false;
-    }
-    m_commands.setSentChecksum(LinkChecksum(built.payload()));
-    exchange(built.frame, QStringLiteral("TransmitData_Send"), QStringLiteral("86"));
-    return true;
+    error = SendDataSet(m_data, m_link, m_commands, m_windows.selectorLists());
+    return error.isEmpty();
 }
 
 void CommandDispatcher::requestDataSet()
 {
-    exchange(frame(char(0x84), QByteArrayLiteral("20")), QStringLiteral("TransmitData_Request"), QStringLiteral("85"));
+    RequestDataSet(m_ctx, m_link);
 }
 
 void CommandDispatcher::exchange(const QByteArray& bytes, const QString& captionKey, const QString& reply)
 {
-    const QString caption = m_ctx.messages.get(captionKey);
-    if (m_link.TransmitData(bytes, caption))
-        m_link.WaitForResponse(reply,
-                               FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption));
+    ExchangeFrame(m_ctx, m_link, bytes, captionKey, reply);
 }
 
 void CommandDispatcher::sendVersion()
@@ -187,6 +177,6 @@ void CommandDispatcher::sendVersion()
                             QStringLiteral("Keine ACU Versionsnummer angegeben..."));
         return;
     }
-    if (m_link.TransmitData(frame(char(0x89), TextToHex(version).toLatin1())))
+    if (m_link.TransmitData(VersionFrame(version)))
         ShowStatus(m_ctx.ui, QStringLiteral("  ACU Versionsnummer übertragen"));
 }

@@ -35,7 +35,6 @@ private:
     // Sends a frame with the caption text of `captionKey` and waits for `reply`.
     void exchange(const QByteArray& frame, const QString& captionKey, const QString& reply);
     bool ask(const QString& key);
-    static QByteArray frame(char command, const QByteArray& payload = {});
 
     AppContext& m_ctx;
     DataContext& m_data;

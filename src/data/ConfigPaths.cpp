@@ -1,6 +1,7 @@
 #include "ConfigPaths.h"
 
 #include "AppSettings.h"
+#include "TrimRight.h"
 
 #include <QDir>
 
@@ -13,19 +14,11 @@ bool hasDriveLetter(const QString& path)
     return path.size() >= 2 && path.at(0).isLetter() && path.at(1) == QLatin1Char(':');
 }
 
-QString rightTrimmed(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.left(end);
-}
-
 } // namespace
 
 QString StoredConfigPath(const AppSettings& settings, const QString& shown)
 {
-    const QString path = rightTrimmed(shown);
+    const QString path = TrimRight(shown);
     const QString bare = path.trimmed();
     if (bare.isEmpty() || hasDriveLetter(bare) || QDir::isAbsolutePath(bare))
         return path.left(PathFieldLength);
@@ -34,7 +27,7 @@ QString StoredConfigPath(const AppSettings& settings, const QString& shown)
 
 QString ShownConfigPath(const AppSettings& settings, const QString& stored)
 {
-    const QString path = rightTrimmed(stored.left(stored.indexOf(QChar(0))));
+    const QString path = TrimRight(stored.left(stored.indexOf(QChar(0))));
     if (settings.ProgramFolder.isEmpty())
         return path;
     const QString folder = settings.inProgramFolder(QString());

@@ -22,18 +22,11 @@ void logLine(DataContext& ctx, const QString& text)
     ctx.app.log.WriteLog(kLogIndent + text);
 }
 
-bool versionConflictIgnored(DataContext& ctx)
-{
-    return IsYes(ReadSetting(ctx.app.settings.SettingsFile, QStringLiteral("Main"),
-                             QStringLiteral("IgnoreDatFileVersion"), QStringLiteral("No")));
-}
-
 // Logs the German line and shows both languages; with the ignore key set the
 // box is an information, otherwise a warning.
-void reportVersionConflict(DataContext& ctx, const QString& path, const QString& version, bool ignored)
+void reportVersionConflict(DataContext& ctx, const QString& path, const QString& fileVersion, bool ignored)
 {
     const QString program = QLatin1String(kDataFileVersion);
-    const QString fileVersion = IsNumeric(version) ? version : QStringLiteral("0.0");
     const QString german = QStringLiteral("Versionskonflikt: Die Datei '") + path +
                            QStringLiteral("' kann nicht gelesen werden (Datei = '") + fileVersion +
                            QStringLiteral("' <> Programm = '") + program + QStringLiteral("').");
@@ -49,6 +42,23 @@ void reportVersionConflict(DataContext& ctx, const QString& path, const QString&
 }
 
 } // namespace
+
+bool HasDataFileVersion(const DataSet& data)
+{
+    return data.DataVersion.text().trimmed() == QLatin1String(kDataFileVersion);
+}
+
+QString ConflictingDataVersion(const DataSet& data)
+{
+    const QString version = data.DataVersion.text().trimmed();
+    return IsNumeric(version) ? version : QStringLiteral("0.0");
+}
+
+bool IgnoreDatFileVersion(const QString& settingsFile)
+{
+    return IsYes(ReadSetting(settingsFile, QStringLiteral("Main"), QStringLiteral("IgnoreDatFileVersion"),
+                             QStringLiteral("No")));
+}
 
 bool WriteDataFile(DataContext& ctx, QString& path)
 {
@@ -119,11 +129,10 @@ bool ReadDataFile(DataContext& ctx, QString& path, bool silent, bool keepCurrent
     DataSet read = keepCurrent ? ctx.data.Current : ctx.data.Reset;
     read.fromBytes(image);
 
-    const bool ignore = versionConflictIgnored(ctx);
-    const QString version = read.DataVersion.text().trimmed();
-    const bool conflict = version != QLatin1String(kDataFileVersion);
+    const bool ignore = IgnoreDatFileVersion(ctx.app.settings.SettingsFile);
+    const bool conflict = !HasDataFileVersion(read);
     if (conflict && !ignore) {
-        reportVersionConflict(ctx, path, version, ignore);
+        reportVersionConflict(ctx, path, ConflictingDataVersion(read), ignore);
         ui.setBusy(false);
         return false;
     }
@@ -139,7 +148,7 @@ bool ReadDataFile(DataContext& ctx, QString& path, bool silent, bool keepCurrent
         ShowStatus(ui, done);
     }
     if (conflict)
-        reportVersionConflict(ctx, path, version, ignore);
+        reportVersionConflict(ctx, path, ConflictingDataVersion(read), ignore);
     ui.focusTabStrip();
     ui.setBusy(false);
     return true;

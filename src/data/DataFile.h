@@ -3,9 +3,19 @@
 #include <QString>
 
 struct DataContext;
+struct DataSet;
 
 // The data format version written into every data file and expected on reading.
 inline constexpr char kDataFileVersion[] = "2.1";
+
+// True when the version field, trimmed, is the version this program writes.
+bool HasDataFileVersion(const DataSet& data);
+// The file's version as a version conflict names it: the trimmed field, or
+// "0.0" when that is not a number.
+QString ConflictingDataVersion(const DataSet& data);
+// "IgnoreDatFileVersion" of section "Main": a file of another version is then
+// used as it is.
+bool IgnoreDatFileVersion(const QString& settingsFile);
 
 // Saves the data set through the save dialog proposing `path`. On a chosen file
 // `path` becomes it; on cancel it stays and nothing is written. True when the

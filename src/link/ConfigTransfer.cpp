@@ -8,15 +8,11 @@
 #include "Helpers.h"
 #include "LinkChecksum.h"
 #include "LinkCommands.h"
+#include "LinkRequests.h"
 #include "MessageTexts.h"
 #include "SerialLink.h"
 #include "TransferEncoding.h"
 #include "UserInterface.h"
-
-namespace {
-
-// A path field as the files keep it: blank-padded, or NUL bytes when never set.
-} // namespace
 
 QString ConfigKindCode(int index)
 {
@@ -66,9 +62,6 @@ QString ConfigTransfer::SendConfig(int index)
     file.set(path);
     ctx.ui.dataSetToPages();
 
-    const QString caption = ctx.messages.get(QStringLiteral("TransmitData_Send"));
-    const QString waiting =
-        FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
     const int first = index == 0 ? 1 : index;
     const int last = index == 0 ? 8 : index;
     for (int r = first; r <= last; ++r) {
@@ -78,8 +71,7 @@ QString ConfigTransfer::SendConfig(int index)
         if (!frame.ok())
             return frame.error;
         m_commands.setSentChecksum(LinkChecksum(frame.payload()));
-        if (m_link.TransmitData(frame.frame, caption))
-            m_link.WaitForResponse(QStringLiteral("86"), waiting);
+        ExchangeFrame(ctx, m_link, frame.frame, QStringLiteral("TransmitData_Send"), QStringLiteral("86"));
         // The answer is interpreted during the pause, at the latest right after it and
         // before the next record's checksum replaces this one's. A failed record does
         // not stop the rest.
@@ -112,10 +104,6 @@ void ConfigTransfer::RequestConfig(int index)
         collect.CollectCount = 0;
     }
 
-    const QString caption = ctx.messages.get(QStringLiteral("TransmitConfig_Request"));
-    const QString waiting =
-        FormatMessage(ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), caption);
-    const QByteArray frame = QByteArray(1, char(0x84)) + kind.toLatin1() + QByteArray(1, 0x0D);
-    if (m_link.TransmitData(frame, caption))
-        m_link.WaitForResponse(QStringLiteral("85"), waiting);
+    ExchangeFrame(ctx, m_link, DataRequestFrame(kind), QStringLiteral("TransmitConfig_Request"),
+                  QStringLiteral("85"));
 }

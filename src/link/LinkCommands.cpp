@@ -7,23 +7,13 @@
 #include "Helpers.h"
 #include "LinkChecksum.h"
 #include "LinkMessage.h"
+#include "LinkRequests.h"
 #include "MessageTexts.h"
 #include "SerialLink.h"
 #include "StatusTexts.h"
 #include "TransferDecoding.h"
 #include "TransferKinds.h"
 #include "UserInterface.h"
-
-namespace {
-
-const QByteArray kEnd(1, 0x0D);
-
-QByteArray bareFrame(char code)
-{
-    return QByteArray(1, code) + kEnd;
-}
-
-} // namespace
 
 LinkCommands::LinkCommands(DataContext& data, SerialLink& link, const SelectorLists& lists, QObject* parent)
     : QObject(parent), m_data(data), m_link(link), m_lists(lists)
@@ -38,7 +28,7 @@ void LinkCommands::InterpretCommand(const QString& code, const QByteArray& frame
     const QByteArray payload = frame.size() >= 2 ? frame.mid(1, frame.size() - 2) : QByteArray();
 
     if (code == QLatin1String("80")) {
-        if (m_link.TransmitData(bareFrame(char(0x81))))
+        if (m_link.TransmitData(CommandFrame(char(0x81))))
             showResult(ctx.messages.get(QStringLiteral("Comm_OnlineTest_Request_Info")), ToStatus);
     } else if (code == QLatin1String("81")) {
         showResult(ctx.messages.get(QStringLiteral("Comm_OnlineTest_Info")), ToStatus | ToBox);
@@ -64,7 +54,7 @@ void LinkCommands::InterpretCommand(const QString& code, const QByteArray& frame
         compareChecksum(payload);
     } else if (code == QLatin1String("87")) {
         ResetDataSet(m_data, false, false);
-        if (m_link.TransmitData(bareFrame(char(0x88))))
+        if (m_link.TransmitData(CommandFrame(char(0x88))))
             showResult(ctx.messages.get(QStringLiteral("Comm_Reset_ByRequest")), ToStatus);
     } else if (code == QLatin1String("88")) {
         showResult(ctx.messages.get(QStringLiteral("Comm_Reset_Done")), ToStatus | ToBox);
@@ -108,16 +98,19 @@ void LinkCommands::answerData(const QByteArray& payload)
     AppContext& ctx = m_data.app;
     const QByteArray digits = QByteArray::number(LinkChecksum(payload));
     // The data are stored only once the device has its answer.
-    if (!m_link.TransmitData(QByteArray(1, char(0x86)) + digits.toHex().toUpper() + kEnd))
+    if (!m_link.TransmitData(CommandFrame(char(0x86), digits.toHex().toUpper())))
         return;
+    const QString kind = QString::fromLatin1(payload.left(2));
     QString failure;
     if (!InterpretHexData(m_data, m_lists, m_collect, payload, &failure)) {
         // Nothing was stored. A file that could not be written was reported already;
         // a payload that could not be read is told here (the decoder logged it).
         if (!failure.isEmpty())
             ShowLinkMessage(ctx, failure, ToStatus | ToBox);
+        Q_EMIT dataReceived(kind, false);
         return;
     }
+    Q_EMIT dataReceived(kind, true);
     ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Data_Received")), ToStatus | ToBox | ToLog,
                     MessageIcon::Information);
 }
@@ -132,6 +125,7 @@ void LinkCommands::compareChecksum(const QByteArray& payload)
         return;
     }
     m_checksumAwaited = false;
+    Q_EMIT checksumAnswered(answered == m_sentChecksum);
     if (answered == m_sentChecksum)
         ShowLinkMessage(ctx, ctx.messages.get(QStringLiteral("Comm_Data_Sent")), ToStatus | ToBox | ToLog);
     else

@@ -41,6 +41,11 @@ Q_SIGNALS:
     // The device asked for data ("84"): the main window's send timer is to run the
     // send command after this many milliseconds.
     void sendRequested(int delayMs);
+    // A "85" payload of this kind was answered with its checksum and stored
+    // (stored false: the decoding failed and nothing usable was kept).
+    void dataReceived(const QString& kind, bool stored);
+    // A "86" answer was compared with SentChecksum.
+    void checksumAnswered(bool matches);
 
 private:
     void fail(const QString& description);

@@ -62,7 +62,7 @@ QtSerialControl::~QtSerialControl()
 
 QString QtSerialControl::deviceName() const
 {
-    return PortDeviceName(m_settingsFile, CommPort());
+    return m_fixedDevice.isEmpty() ? PortDeviceName(m_settingsFile, CommPort()) : m_fixedDevice;
 }
 
 PortResult QtSerialControl::openPort()

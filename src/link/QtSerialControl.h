@@ -21,7 +21,11 @@ public:
     PortResult Output(const QByteArray& bytes) override;
     qint64 OutBufferCount() const override;
 
+    // The device opened: the fixed one when set, otherwise the one the port
+    // number resolves to through "PortNames".
     QString deviceName() const;
+    // A device path to open whatever the port number is; empty to go back to the number.
+    void setFixedDevice(const QString& path) { m_fixedDevice = path; }
 
 protected:
     PortResult openPort() override;
@@ -37,6 +41,7 @@ private:
     void checkDrained();
 
     QString m_settingsFile;
+    QString m_fixedDevice;
     QSerialPort m_port;
     QTimer m_drainPoll;
 };

@@ -31,7 +31,8 @@ MainShell::~MainShell() = default;
 TextSink* MainShell::protocolView()
 {
     if (!m_protocol)
-        m_protocol = std::make_unique<ProtocolWindow>(m_app.messages(), m_app.settings().Language);
+        m_protocol =
+            std::make_unique<ProtocolWindow>(m_app.messages(), m_app.settings().Language, m_window.get());
     return m_protocol.get();
 }
 
@@ -52,6 +53,10 @@ void MainShell::createMainWindow(const QString& caption)
     m_pages = std::make_unique<PageContext>(m_app.settings(), m_app.messages(), m_app.data());
     m_window = std::make_unique<MainWindow>(*m_pages);
     m_window->setWindowTitle(caption);
+    // The protocol window exists from start-up on; from now on it belongs to the
+    // main window: above it, centred on it, with its icon and no task bar entry of its own.
+    if (m_protocol)
+        m_protocol->setParent(m_window.get(), m_protocol->windowFlags());
     m_ui.setMainWindow(m_window.get());
     m_transfer = std::make_unique<PageTransfer>(*m_pages, m_app.context());
     m_ui.setPageTransfer([this] { m_transfer->PagesToDataSet(); }, [this] { m_transfer->DataSetToPages(); });

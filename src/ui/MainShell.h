@@ -55,10 +55,11 @@ private:
 
     Application& m_app;
     QtUserInterface& m_ui;
-    std::unique_ptr<ProtocolWindow> m_protocol;
     std::unique_ptr<AboutWindow> m_splash;
     std::unique_ptr<PageContext> m_pages;
     std::unique_ptr<PageTransfer> m_transfer;
     std::unique_ptr<MainWindow> m_window;
+    // A child of the main window once that exists, so it goes first.
+    std::unique_ptr<ProtocolWindow> m_protocol;
     QPointer<CommDebugWindow> m_debugMonitor;
 };

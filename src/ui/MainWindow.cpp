@@ -11,7 +11,9 @@
 #include "pages/TabPage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -130,8 +133,8 @@ MainWindow::MainWindow(PageContext& context, std::vector<std::unique_ptr<TabPage
       m_pages(std::move(pages))
 {
     setObjectName(QStringLiteral("frmMain"));
-    // The design icon; the about window gives a known model its own.
-    setWindowIcon(ModelPictures::icon(0));
+    // The model's icon from the start (the design icon for an unknown model).
+    setWindowIcon(ModelPictures::icon(ModelPictures::modelIndex(m_settings.DeviceModel)));
     if (m_pages.empty())
         m_pages = CreateStandardPages(context);
     context.findPage = [this](const QString& formName) { return page(formName); };
@@ -226,16 +229,23 @@ void MainWindow::createTabStrip()
     m_central->installEventFilter(this);
 
     m_tabPane = new TabPane(m_central);
+    m_tabPane->installEventFilter(this);
     m_tabData = new QTabBar(m_central);
     m_tabData->setObjectName(QStringLiteral("TabData"));
     m_tabData->setDrawBase(false);
     m_tabData->setExpanding(false);
+    // Every tab stays reachable on the narrowest window, whatever the style prefers.
+    m_tabData->setUsesScrollButtons(true);
+    m_tabData->setElideMode(Qt::ElideNone);
     for (const DesignTab& tab : DesignTabs) {
         const int i = m_tabData->addTab(QString::fromLatin1(tab.caption));
         m_tabData->setTabData(i, QStringList{QString::fromLatin1(tab.key), QString()});
     }
 
     m_fraContainer = new FramedPanel(m_tabPane, QStringLiteral("fraContainer"));
+    // Beside a page narrower than the container the window colour shows, not the
+    // lighter inside of the tab pane.
+    m_fraContainer->setAutoFillBackground(true);
     m_vScroll = new QScrollBar(Qt::Vertical, m_tabPane);
     m_vScroll->setObjectName(QStringLiteral("VScroll"));
     m_vScroll->setEnabled(false);
@@ -359,7 +369,7 @@ void MainWindow::buildTabStrip()
     hostPages();
     captionTabs();
     applySizeLimits();
-    narrowPages();
+    fitPages();
     selectStartTab();
 }
 
@@ -375,6 +385,14 @@ void MainWindow::hostPages()
     for (const auto& p : m_pages) {
         p->load(m_fraContainer);
         FramedPanel* panel = p->fraTab();
+        // The wheel over any part of a page scrolls it; a list box takes the wheel
+        // only while it has the focus.
+        panel->installEventFilter(this);
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            w->installEventFilter(this);
+            if (qobject_cast<QComboBox*>(w))
+                w->setFocusPolicy(Qt::StrongFocus);
+        }
         panel->hide();
         panel->setBorder(false);
         panel->setAutoFillBackground(true);
@@ -425,12 +443,16 @@ void MainWindow::selectStartTab()
     tabClick();
 }
 
-void MainWindow::narrowPages()
+void MainWindow::fitPages()
 {
     const double perLayer = m_settings.Layer_NumFaders / 2.0;
-    if (!(perLayer >= 1 && perLayer < 8))
-        return;
+    const bool narrow = perLayer >= 1 && perLayer < 8;
     const int limit = m_tabData->width() - m_vScroll->width() - Twips::toPixelsX(NarrowMarginTwips);
+    for (const auto& p : m_pages)
+        p->fitWidth(narrow ? limit : m_fraContainer->width());
+    if (!narrow)
+        return;
+    // What still reaches past the limit is cut to it (the panels' frames).
     for (const auto& p : m_pages) {
         QList<QWidget*> controls = p->fraTab()->findChildren<QWidget*>();
         controls.prepend(p->fraTab());
@@ -543,5 +565,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_central && event->type() == QEvent::Resize && !isMinimized())
         layOutTabStrip();
+    if (wheelOverPage(watched, event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The wheel anywhere over the page area moves the page's scroll bar: over the
+// page's own widgets and over the area beside and below the page.
+bool MainWindow::wheelOverPage(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Wheel || watched == m_vScroll)
+        return false;
+    auto* box = qobject_cast<QComboBox*>(watched);
+    if (box && box->hasFocus())
+        return false;
+    // As the scroll bar itself turns the wheel: so many lines per notch.
+    const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    const int step = delta * QApplication::wheelScrollLines() * m_vScroll->singleStep() / 120;
+    if (m_vScroll->isEnabled())
+        m_vScroll->setValue(m_vScroll->value() - step);
+    return true;
 }

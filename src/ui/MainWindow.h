@@ -102,7 +102,8 @@ private:
     void hostPages();
     void captionTabs();
     void selectStartTab();
-    void narrowPages();
+    void fitPages();
+    bool wheelOverPage(QObject* watched, QEvent* event);
     void tabClick();
     void setUpScroll();
     void applyScroll(int value);

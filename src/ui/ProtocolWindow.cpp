@@ -42,9 +42,11 @@ void ProtocolWindow::appendLine(const QString& text, quint32 /*color*/)
         m_txtProto->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
     m_text = kept + line;
-    QScrollBar* bar = m_txtProto->verticalScrollBar();
-    bar->setValue(bar->maximum());
+    // The newest line in view from its first character (weekday and date), not
+    // scrolled to the end of the longest line.
     m_txtProto->moveCursor(QTextCursor::End);
+    m_txtProto->moveCursor(QTextCursor::StartOfLine);
+    m_txtProto->horizontalScrollBar()->setValue(0);
 }
 
 void ProtocolWindow::showEvent(QShowEvent* event)

@@ -7,12 +7,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFrame>
+#include <QImage>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -317,5 +321,78 @@ TEST(MainWindowScroll, TallPageScrollsAndTheBlindFollows)
     EXPECT_EQ(window.currentPage()->fraTab()->y(), 0);
     EXPECT_EQ(window.blind()->y(), window.currentPage()->fraTab()->height());
 }
+
+TEST(MainWindowLook, PageAreaBesideANarrowedPageHasThePageColour)
+{
+    UiTestEnv env(UiTestEnv::bundledSettings());
+    env.settings.Layer_NumFaders = 8;
+    MainWindow window(*env.pages);
+    window.show();
+    window.tabStrip()->setCurrentIndex(2);
+    const QWidget* page = window.currentPage()->fraTab();
+    const QWidget* area = window.container();
+    ASSERT_LT(page->width() + 4, area->width());
+    const QImage shot = window.grab().toImage();
+    const QPoint onPage = page->mapTo(&window, QPoint(page->width() / 2, 2));
+    const QPoint beside = area->mapTo(&window, QPoint((page->width() + area->width()) / 2, 2));
+    EXPECT_EQ(shot.pixelColor(beside), shot.pixelColor(onPage));
+}
+
+struct WheelCase
+{
+    const char* name;
+    const char* form;
+    const char* control;
+};
+
+void PrintTo(const WheelCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class WheelOverPage : public ::testing::TestWithParam<WheelCase>
+{
+};
+
+// A tall page in a short window: one notch down over any part of the page moves
+// it by three lines of 96 twips.
+TEST_P(WheelOverPage, OneNotchScrollsThreeLines)
+{
+    const WheelCase& c = GetParam();
+    UiTestEnv env(UiTestEnv::bundledSettings());
+    env.settings.CountInput = {40, 0, 0, 0, 0};
+    env.settings.CountOutput = {16, 16, 16, 8, 8};
+    MainWindow window(*env.pages);
+    window.show();
+    window.resize(window.width(), Twips::toPixelsY(3000));
+    for (int i = 0; i < window.tabStrip()->count(); ++i) {
+        if (window.tabTag(i).contains(QStringLiteral("|FormName=") + QLatin1String(c.form) +
+                                      QLatin1Char('|')))
+            window.tabStrip()->setCurrentIndex(i);
+    }
+    ASSERT_EQ(window.currentPage()->formName(), QLatin1String(c.form));
+    auto* control = window.currentPage()->fraTab()->findChild<QWidget*>(QLatin1String(c.control));
+    ASSERT_NE(control, nullptr);
+    ASSERT_TRUE(window.verticalScroll()->isEnabled());
+    auto* list = qobject_cast<QComboBox*>(control);
+    const int listPosition = list ? list->currentIndex() : -1;
+
+    const QPointF at(5, 5);
+    QWheelEvent wheel(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(control, &wheel);
+    EXPECT_EQ(window.verticalScroll()->value(), 288);
+    if (list) {
+        EXPECT_EQ(list->currentIndex(), listPosition);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, WheelOverPage,
+    ::testing::Values(WheelCase{"OverANameBox", "frmTabStripData02", "txtInput1_0"},
+                      WheelCase{"OverARowLabel", "frmTabStripData02", "txtLblPart01_3"},
+                      WheelCase{"OverAPanelFrame", "frmTabStripData02", "Frame1"},
+                      WheelCase{"OverAListWithoutFocus", "frmTabStripData09", "cmbAbgriffOutput1_0"}),
+    [](const ::testing::TestParamInfo<WheelCase>& info) { return std::string(info.param.name); });
 
 } // namespace

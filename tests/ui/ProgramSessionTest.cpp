@@ -2,6 +2,7 @@
 #include "Clock.h"
 #include "MainShell.h"
 #include "MainWindow.h"
+#include "ModelPictures.h"
 #include "QtSerialControl.h"
 #include "QtUserInterface.h"
 #include "SettingsFile.h"
@@ -15,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -130,6 +132,20 @@ TEST_F(ProgramSession, DebugButtonEncodesThePagesAndDecodesThemAgain)
     EXPECT_EQ(names->txtInput(1, 0)->text(), QStringLiteral("MIC A"));
     EXPECT_EQ(names->txtInput(5, 7)->text(), QStringLiteral("TEL 2"));
     EXPECT_EQ(page<LayerPage>("frmTabStripData03")->txtInput(0, 0)->text(), QStringLiteral("MIC A"));
+}
+
+// Right after start-up, before the about window was ever opened.
+TEST_F(ProgramSession, WindowsCarryTheModelIconAndTheProtocolBelongsToTheMainWindow)
+{
+    ASSERT_EQ(app->Start(*shell), 0) << boxes.join(QLatin1Char('\n')).toStdString();
+    MainWindow* window = shell->mainWindow();
+    const QImage zel308 = ModelPictures::icon(1).pixmap(32).toImage();
+    EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), zel308);
+    auto* protocol = dynamic_cast<QWidget*>(shell->protocolView());
+    ASSERT_NE(protocol, nullptr);
+    EXPECT_EQ(protocol->parentWidget(), window);
+    EXPECT_TRUE(protocol->isWindow());
+    EXPECT_EQ(protocol->windowIcon().pixmap(32).toImage(), zel308);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,26 @@ TEST(ProtocolWindow, MissingTooltipIsEmptyAndGeometryIsInTwips)
     EXPECT_EQ(window.view()->toolTip(), QString());
     EXPECT_EQ(window.view()->geometry(), Twips::toPixels(120, 120, 8295, 4095));
     EXPECT_EQ(window.okButton()->geometry(), Twips::toPixels(3720, 4440, 1095, 375));
+}
+
+// Lines longer than the view: the newest one shows from its first character,
+// its weekday and date, and is in view.
+TEST(ProtocolWindow, ViewShowsTheBeginningOfTheNewestLine)
+{
+    UiTestEnv env;
+    ProtocolWindow window(*env.messages, env.settings.Language);
+    window.show();
+    for (int i = 0; i < 40; ++i)
+        window.appendLine(QStringLiteral("Mo  07.12.2026  10:30:%1   ").arg(i, 2, 10, QLatin1Char('0')) +
+                              QString(200, QLatin1Char('x')),
+                          0);
+    QPlainTextEdit* view = window.view();
+    EXPECT_GT(view->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+    window.hide();
+    window.show();
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -68,29 +69,39 @@ ProgramInfo info(const QString& model)
     return ProgramInfo::fromSettings(settings);
 }
 
-TEST(Screenshots, MainWindowOnEveryPage)
+// Every page of each model's shipped settings file, in both languages, at the
+// window's start height; a page taller than that once more scrolled to its end.
+TEST(Screenshots, MainWindowOnEveryPageOfEveryModel)
 {
-    for (const QString& language : {QStringLiteral("GER"), QStringLiteral("ENG")}) {
-        UiTestEnv env(UiTestEnv::bundledSettings(), language);
-        env.settings.ShowTabStrip_System = env.settings.ShowTabStrip_ESAM = env.settings.ShowTabStrip_FBOX = true;
-        env.settings.ShowTabStrip_Monitor = env.settings.ShowTabStrip_IO_Opt = true;
-        env.settings.CountInput = {12, 4, 4, 2, 6};
-        env.settings.Debug = true;
-        MainWindow window(*env.pages);
-        window.setWindowTitle(QStringLiteral("ZEL308Tools Version 1.0 Build 0"));
-        window.show();
-        window.resize(window.width(), Twips::toPixelsY(9000));
-        window.setStatusLine(QStringLiteral(" Bereit"), QStringLiteral("Bereit"));
+    for (const QString& model : {QStringLiteral("ZEL308"), QStringLiteral("ZEL312s")}) {
+        for (const QString& language : {QStringLiteral("GER"), QStringLiteral("ENG")}) {
+            UiTestEnv env(UiTestEnv::shippedSettings(model + QStringLiteral("Tools.Ini")), language);
+            ASSERT_EQ(env.readStartupSettings(), 0) << model.toStdString();
+            env.settings.DeviceModel = model;
+            // The version page too.
+            env.settings.ShowTabStrip_System = true;
+            MainWindow window(*env.pages);
+            window.setWindowTitle(model + QStringLiteral("Tools Version 1.0 Build 0"));
+            window.show();
+            window.setStatusLine(QStringLiteral(" Bereit"), QStringLiteral("Bereit"));
 
-        fillSample(env.data);
-        EXPECT_TRUE(PageTransfer(*env.pages, *env.app).DataSetToPages());
+            fillSample(env.data);
+            EXPECT_TRUE(PageTransfer(*env.pages, *env.app).DataSetToPages());
 
-        for (int i = 0; i < window.tabStrip()->count(); ++i) {
-            window.tabStrip()->setCurrentIndex(i);
-            save(window, QStringLiteral("main-%1-%2dpi-%3-%4")
-                             .arg(language, dpiTag())
-                             .arg(i + 1)
-                             .arg(window.currentPage()->formName()));
+            for (int i = 0; i < window.tabStrip()->count(); ++i) {
+                window.tabStrip()->setCurrentIndex(i);
+                const QString name = QStringLiteral("main-%1-%2-%3dpi-%4-%5")
+                                         .arg(model, language, dpiTag())
+                                         .arg(i + 1)
+                                         .arg(window.currentPage()->formName());
+                save(window, name);
+                QScrollBar* bar = window.verticalScroll();
+                if (bar->isEnabled()) {
+                    bar->setValue(bar->maximum());
+                    save(window, name + QStringLiteral("-end"));
+                    bar->setValue(0);
+                }
+            }
         }
     }
 }
@@ -102,10 +113,10 @@ TEST(Screenshots, AboutAndSplashOfEveryModel)
           QStringLiteral("MOR308m"), QStringLiteral("Studio")}) {
         AboutWindow about(info(model), false);
         about.show();
-        save(about, QStringLiteral("about-") + model);
+        save(about, QStringLiteral("about-%1-%2dpi").arg(model, dpiTag()));
         AboutWindow splash(info(model), true);
         splash.show();
-        save(splash, QStringLiteral("splash-") + model);
+        save(splash, QStringLiteral("splash-%1-%2dpi").arg(model, dpiTag()));
     }
 }
 
@@ -119,14 +130,18 @@ TEST(Screenshots, ChoiceDialogAndProtocol)
     dialog.addEntry(QStringLiteral("Kanal\tInfo"), 1100);
     dialog.setActItem(QStringLiteral("1003"));
     dialog.show();
-    save(dialog, QStringLiteral("choose"));
+    save(dialog, QStringLiteral("choose-%1dpi").arg(dpiTag()));
 
     ProtocolWindow proto(*env.messages, env.settings.Language);
     for (int i = 0; i < 30; ++i)
         proto.appendLine(
             QStringLiteral("Mo  07.12.2026  10:30:%1   Daten gesendet").arg(i, 2, 10, QLatin1Char('0')), 0);
+    // A line longer than the view: the view still shows where each line begins.
+    proto.appendLine(QStringLiteral("Mo  07.12.2026  10:31:00   Die Datendatei /home/studio/Konfigurationen/"
+                                    "Regie 3/Sendungen/Morgenmagazin/ZEL308Tools.Dat wurde nicht gefunden."),
+                     0);
     proto.show();
-    save(proto, QStringLiteral("protocol"));
+    save(proto, QStringLiteral("protocol-%1dpi").arg(dpiTag()));
 }
 
 } // namespace

@@ -1,13 +1,14 @@
 #include "pages/SnapshotPage.h"
 #include "pages/SnapshotToolbar.h"
 
-#include "pages/BoxTag.h"
 #include "FramedPanel.h"
 #include "UiTestEnv.h"
+#include "pages/BoxTag.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -213,6 +214,30 @@ TEST_F(SnapshotPageTest, NameBoxesTakeEightNameCharactersAsTyped)
         QCoreApplication::sendEvent(box, &press);
     }
     EXPECT_EQ(box->text(), QStringLiteral("abcd-efg"));
+}
+
+// The separator between the flags and the transfer buttons is drawn as one
+// upright line, the same in every row from top to bottom: no cap at its top or
+// end left off at its bottom, which made it read as a bracket.
+TEST_F(SnapshotPageTest, SeparatorIsOneUprightLine)
+{
+    auto* separator = page->ToolbarPart01(0)->findChild<QWidget*>(QStringLiteral("Button3"));
+    ASSERT_NE(separator, nullptr);
+    const QImage picture = separator->grab().toImage();
+    const QColor background = separator->palette().color(QPalette::Window);
+    auto drawn = [&](int y) {
+        QList<int> columns;
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixelColor(x, y) != background)
+                columns.append(x);
+        }
+        return columns;
+    };
+    const QList<int> middle = drawn(picture.height() / 2);
+    ASSERT_FALSE(middle.isEmpty());
+    EXPECT_LE(middle.last() - middle.first(), 1);
+    for (int y = 0; y < picture.height(); ++y)
+        EXPECT_EQ(drawn(y), middle) << "row " << y;
 }
 
 } // namespace

@@ -7,8 +7,9 @@
 #include "FakeClock.h"
 #include "FakeUserInterface.h"
 #include "MessageTexts.h"
-#include "pages/PageContext.h"
+#include "StartupSettings.h"
 #include "TestFolder.h"
+#include "pages/PageContext.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -37,6 +38,21 @@ struct UiTestEnv
     {
         QFile file(QStringLiteral(ZEL_SOURCE_DIR "/resources/ZEL308Tools.Ini"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A settings file as the build puts it beside the program ("ZEL308Tools.Ini",
+    // "ZEL312sTools.Ini").
+    static QByteArray shippedSettings(const QString& fileName)
+    {
+        QFile file(QStringLiteral(ZEL_BIN_DIR "/") + fileName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Reads section "Main" and the counts as start-up does; 0 or the failing step.
+    int readStartupSettings()
+    {
+        settings.ProgramFolder = folder.path();
+        return ReadMainSettings(settings);
     }
 
     TestFolder folder;

@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QToolButton;
+struct EsamLeftColumn;
 
 // `frmTabStripData06`: the machine-control protocol (VCA, ESAM or MIDI), the
 // signal source of each of the nine VTR channels ("REC", "A" ... "H") for the
@@ -40,6 +41,7 @@ public:
     FramedPanel* fraContainerPart(int part) const { return m_panels.at(part - 1); }
 
     void activated() override;
+    void fitWidth(int pixels) override;
     void toDataSet(ConfigurationData& data) override;
     bool fromDataSet(const ConfigurationData& data) override;
     // The click action of a VTR box or its button: column 1 or 2, row 0..8.
@@ -51,6 +53,8 @@ protected:
 
 private:
     void buildGrid(FramedPanel* panel);
+    // Places every control for the left column's geometry and a VTR box width in twips.
+    void layOut(const EsamLeftColumn& left, int cellWidth);
     QLineEdit* buildListPart(FramedPanel* panel, int part, QComboBox*& box, const QString& boxName);
 
     std::array<FramedPanel*, 4> m_panels{};

@@ -1,6 +1,11 @@
 #include "ExclusiveCheck.h"
 
+#include "CheckValue.h"
+#include "OneOfN.h"
+
 #include <QCheckBox>
+
+#include <vector>
 
 namespace {
 
@@ -23,14 +28,17 @@ QWidget* pageOf(QWidget* box)
 void ExclusiveCheck(QCheckBox* clicked, bool keepOne)
 {
     const QString name = arrayName(clicked);
-    bool anyChecked = false;
+    QList<QCheckBox*> boxes;
     for (QCheckBox* box : pageOf(clicked)->findChildren<QCheckBox*>()) {
-        if (arrayName(box) != name)
-            continue;
-        if (box != clicked && clicked->isChecked())
-            box->setChecked(false);
-        anyChecked = anyChecked || box->isChecked();
+        if (arrayName(box) == name)
+            boxes.append(box);
     }
-    if (keepOne && !anyChecked)
-        clicked->setChecked(true);
+    std::vector<qint16> states;
+    for (const QCheckBox* box : std::as_const(boxes))
+        states.push_back(CheckValue::get(box));
+    ExclusiveCheck(states, int(boxes.indexOf(clicked)), keepOne);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        if (states[i] != CheckValue::get(boxes.at(i)))
+            CheckValue::set(boxes.at(i), states[i]);
+    }
 }

@@ -4,6 +4,7 @@
 #include "ChannelDefinitions.h"
 #include "DataSet.h"
 #include "PageContext.h"
+#include "SourceCodes.h"
 
 GpioPage::GpioPage(PageContext& context)
     : GpioAssignPage(context, QStringLiteral("frmTabStripData05"), QStringLiteral("gpio"),
@@ -23,19 +24,18 @@ void GpioPage::loadPageTexts()
 
 void GpioPage::layOut()
 {
+    const GpioRows rows = GpioRowsInUse(settings().GPIO_Options_Mode);
     switch (settings().GPIO_Options_Mode) {
     case 1: {
         // Inputs 1-4 only: the outputs panel moves up under the shorter inputs panel.
-        const int lost = inputs().showRows(4);
+        const int lost = inputs().showRows(rows.inputs);
         outputs().moveTo(inputs().top() + inputs().height() + PanelGap);
         setFraTabHeight(fraTabHeight() - lost);
         break;
     }
     case 2:
-        setFraTabHeight(fraTabHeight() - outputs().showRows(12));
-        break;
     case 3:
-        setFraTabHeight(fraTabHeight() - outputs().showRows(0));
+        setFraTabHeight(fraTabHeight() - outputs().showRows(rows.outputs));
         break;
     default:
         break;

@@ -6,28 +6,39 @@
 #include "DataSet.h"
 #include "DropDownButton.h"
 #include "FramedPanel.h"
+#include "MessageTexts.h"
 #include "PageContext.h"
 #include "PageControls.h"
 #include "SourcePicker.h"
+#include "Twips.h"
 
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
 // Design geometry: the fader-pair header above the grid, the layer header to
 // its left; one column per fader pair, 1560 apart, one row per layer, 435 apart.
+// Fitted to the window, the columns in use share its width, up to 2400 each.
 constexpr int GridLeft = 1335;
 constexpr int GridTop = 855;
-constexpr int GridWidth = 12600;
 constexpr int GridHeight = 3840;
-constexpr int ColumnPitch = 1560;
+constexpr int DesignPitch = 1560;
+constexpr int MaxPitch = 2400;
 constexpr int RowPitch = 435;
 constexpr int CellLeft = 120;
 constexpr int CellTop = 240;
-constexpr int CellWidth = 1215;
+constexpr int CellGap = 90;
 constexpr int ButtonWidth = 255;
 constexpr int CellHeight = 315;
+constexpr int Margin = 120;
+
+constexpr int gridWidth(int pitch, int columns)
+{
+    return CellLeft + columns * pitch;
+}
 
 const char* const PairTexts[] = {"1 / 2",   "3 / 4",   "5 / 6",   "7 / 8",
                                  "9 / 10",  "11/ 12",  "13 / 14", "15 / 16"};
@@ -47,14 +58,11 @@ LayerPage::LayerPage(PageContext& context)
 
 void LayerPage::build(FramedPanel* fraTab)
 {
-    PageControls::place(fraTab, 0, 0, GridLeft + GridWidth + 120, GridTop + GridHeight + 120);
     auto* grid = new FramedPanel(fraTab, QStringLiteral("fraChannelLayer01"));
     grid->setCaption(QString()); // the grid frame carries no caption of its own
-    PageControls::place(grid, GridLeft, GridTop, GridWidth, GridHeight);
     auto* pairs = new FramedPanel(fraTab, QStringLiteral("fraChannelLayer02"));
-    PageControls::place(pairs, GridLeft, 120, GridWidth, 615);
     auto* layers = new FramedPanel(fraTab, QStringLiteral("fraChannelLayer03"));
-    PageControls::place(layers, 120, GridTop, 1095, GridHeight);
+    PageControls::place(layers, Margin, GridTop, GridLeft - 2 * Margin, GridHeight);
     m_panels = {grid, pairs, layers};
 
     auto* clicks = new ClickFilter(this);
@@ -63,8 +71,7 @@ void LayerPage::build(FramedPanel* fraTab)
     });
     const bool themed = settings().ThemeActive;
     for (int n = 0; n < Pairs; ++n) {
-        QLineEdit* label = PageControls::labelBox(pairs, QStringLiteral("txtLblLayer_%1").arg(n),
-                                                  CellLeft + n * ColumnPitch, 240, CellWidth, 255);
+        QLineEdit* label = PageControls::labelBox(pairs, QStringLiteral("txtLblLayer_%1").arg(n), 0, 0, 0, 0);
         label->setText(QString::fromLatin1(PairTexts[n]));
         label->setAlignment(Qt::AlignCenter);
         m_txtLblLayer.append(label);
@@ -75,15 +82,11 @@ void LayerPage::build(FramedPanel* fraTab)
         label->setText(QString(layerLetter(layer)));
         m_txtLblLeft.append(label);
         for (int n = 0; n < Pairs; ++n) {
-            const int left = CellLeft + n * ColumnPitch;
-            const int top = CellTop + layer * RowPitch;
             QLineEdit* cell = PageControls::textBox(
-                grid, QStringLiteral("txtInput%1_%2").arg(layerLetter(layer)).arg(n), left, top, CellWidth,
-                CellHeight);
+                grid, QStringLiteral("txtInput%1_%2").arg(layerLetter(layer)).arg(n), 0, 0, 0, 0);
             cell->setReadOnly(true);
-            QToolButton* button =
-                MakeDropDownButton(grid, QStringLiteral("pic%1_%2").arg(layerLetter(layer)).arg(n),
-                                   left + CellWidth, top, ButtonWidth, CellHeight, themed);
+            QToolButton* button = MakeDropDownButton(
+                grid, QStringLiteral("pic%1_%2").arg(layerLetter(layer)).arg(n), 0, 0, 0, 0, themed);
             for (QWidget* w : {static_cast<QWidget*>(cell), static_cast<QWidget*>(button)}) {
                 w->setProperty("layer", layer);
                 w->setProperty("pair", n);
@@ -92,6 +95,41 @@ void LayerPage::build(FramedPanel* fraTab)
             connect(button, &QToolButton::clicked, this, [this, layer, n] { pick(layer, n); });
             m_cells[layer][n] = cell;
             m_pics[layer][n] = button;
+        }
+    }
+    layOut(DesignPitch, Pairs);
+}
+
+int LayerPage::pairsInUse() const
+{
+    return std::clamp(settings().Layer_NumFaders / 2, 1, Pairs);
+}
+
+void LayerPage::fitWidth(int pixels)
+{
+    const int columns = pairsInUse();
+    const int room = Twips::fromPixelsX(pixels) - GridLeft - Margin;
+    layOut(std::min(MaxPitch, (room - CellLeft) / columns), columns);
+    QList<QLineEdit*> cells;
+    for (const auto& row : m_cells)
+        cells.append(QList<QLineEdit*>(row.begin(), row.end()));
+    PageControls::fitText(cells, messages().get(QStringLiteral("NotDefined")));
+}
+
+void LayerPage::layOut(int pitch, int columns)
+{
+    const int width = gridWidth(pitch, columns);
+    PageControls::place(fraTab(), 0, 0, GridLeft + width + Margin, GridTop + GridHeight + Margin);
+    PageControls::place(m_panels[0], GridLeft, GridTop, width, GridHeight);
+    PageControls::place(m_panels[1], GridLeft, Margin, width, 615);
+    const int cellWidth = pitch - ButtonWidth - CellGap;
+    for (int n = 0; n < Pairs; ++n) {
+        const int left = CellLeft + n * pitch;
+        PageControls::place(m_txtLblLayer[n], left, 240, cellWidth, 255);
+        for (int layer = 0; layer < Layers; ++layer) {
+            const int top = CellTop + layer * RowPitch;
+            PageControls::place(m_cells[layer][n], left, top, cellWidth, CellHeight);
+            PageControls::place(m_pics[layer][n], left + cellWidth, top, ButtonWidth, CellHeight);
         }
     }
 }

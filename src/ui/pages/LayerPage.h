@@ -30,6 +30,7 @@ public:
     FramedPanel* fraChannelLayer(int index) const { return m_panels[index - 1]; }
 
     void activated() override;
+    void fitWidth(int pixels) override;
     void toDataSet(ConfigurationData& data) override;
     bool fromDataSet(const ConfigurationData& data) override;
     // The click action of a cell: layer A offers only named signals.
@@ -40,6 +41,11 @@ protected:
     void loadPageTexts() override;
 
 private:
+    int pairsInUse() const;
+    // Places the headers and the grid for a column pitch in twips; the frames
+    // hold the given number of columns.
+    void layOut(int pitch, int columns);
+
     std::array<FramedPanel*, 3> m_panels{};
     QList<QLineEdit*> m_txtLblLayer;
     QList<QLineEdit*> m_txtLblLeft;

@@ -5,31 +5,34 @@
 #include "ConfigPaths.h"
 #include "DataSet.h"
 #include "FramedPanel.h"
-#include "MessageTexts.h"
 #include "PageContext.h"
 #include "PageControls.h"
 #include "PageLists.h"
+#include "SelectorListEntries.h"
 #include "SnapshotPictures.h"
 #include "SnapshotToolbar.h"
 #include "TrimRight.h"
+#include "Twips.h"
 #include "TypingValidator.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // Design geometry: three panels one below the other; every row has its label,
-// then the file box, the name box and the button row.
+// then the file box, the name box and the button row. Where the page has less
+// room than its design, the file boxes give up the difference.
 constexpr int PanelLeft = 120;
-constexpr int PanelWidth = 10620;
+constexpr int PanelRightMargin = 150;
 constexpr int SlotsPanelTop = 120;
 constexpr int SlotsPanelHeight = 3780;
 constexpr int GroupPanelTop = SlotsPanelTop + SlotsPanelHeight + 120;
 constexpr int SingleRowPanelHeight = 840;
 constexpr int StartPanelTop = GroupPanelTop + SingleRowPanelHeight + 120;
-constexpr int FraTabWidth = PanelLeft + PanelWidth + 120;
 constexpr int FraTabHeight = StartPanelTop + SingleRowPanelHeight + 120;
 
 constexpr int FirstRowTop = 330;
@@ -37,38 +40,42 @@ constexpr int RowPitch = 420;
 constexpr int LabelLeft = 240;
 constexpr int LabelWidth = 1560;
 constexpr int LabelHeight = 255;
-constexpr int LabelShift = (315 - LabelHeight) / 2;
+constexpr int LabelShift = (SnapshotToolbar::Height - LabelHeight) / 2;
 constexpr int FileLeft = 1920;
 constexpr int FileWidth = 5160;
-constexpr int NameLeft = 7200;
+// Still room for a file name with its folder.
+constexpr int MinFileWidth = 2400;
+constexpr int ColumnGap = 120;
 // Wide enough for eight of the widest capitals.
 constexpr int NameWidth = 1560;
-constexpr int GroupFileWidth = NameLeft + NameWidth - FileLeft;
-constexpr int ToolbarLeft = 8880;
-constexpr int ToolbarShift = (SnapshotToolbar::Height - 315) / 2;
-constexpr int BoxHeight = 315;
+constexpr int BoxHeight = SnapshotToolbar::Height;
 constexpr int PathLength = 255;
+
+// The page's width for a file box width: everything but the file box is fixed.
+constexpr int fraTabWidth(int fileWidth)
+{
+    return PanelLeft + FileLeft + fileWidth + ColumnGap + NameWidth + ColumnGap + SnapshotToolbar::Width +
+           PanelRightMargin + 120;
+}
 
 QString indexed(const char* name, int index)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-FramedPanel* makePanel(QWidget* fraTab, int part, int top, int height)
+FramedPanel* makePanel(QWidget* fraTab, int part)
 {
-    auto* panel = new FramedPanel(fraTab, QStringLiteral("fraContainerPart0%1").arg(part));
-    PageControls::place(panel, PanelLeft, top, PanelWidth, height);
-    return panel;
+    return new FramedPanel(fraTab, QStringLiteral("fraContainerPart0%1").arg(part));
 }
 
-QLineEdit* makeLabel(QWidget* panel, const QString& name, int top)
+QLineEdit* makeLabel(QWidget* panel, const QString& name)
 {
-    return PageControls::labelBox(panel, name, LabelLeft, top + LabelShift, LabelWidth, LabelHeight);
+    return PageControls::labelBox(panel, name, 0, 0, 0, 0);
 }
 
-QLineEdit* makePathBox(QWidget* panel, const QString& name, int top, int width)
+QLineEdit* makePathBox(QWidget* panel, const QString& name)
 {
-    QLineEdit* box = PageControls::textBox(panel, name, FileLeft, top, width, BoxHeight);
+    QLineEdit* box = PageControls::textBox(panel, name, 0, 0, 0, 0);
     box->setMaxLength(PathLength);
     // The path is kept in the data file, whose characters are Windows-1252.
     new TypingValidator(box, TypingValidator::windowsText);
@@ -85,45 +92,73 @@ SnapshotPage::SnapshotPage(PageContext& context)
 
 void SnapshotPage::build(FramedPanel* fraTab)
 {
-    PageControls::place(fraTab, 0, 0, FraTabWidth, FraTabHeight);
-    FramedPanel* slotsPanel = makePanel(fraTab, 1, SlotsPanelTop, SlotsPanelHeight);
+    FramedPanel* slotsPanel = makePanel(fraTab, 1);
     m_panels.append(slotsPanel);
     buildSlots(slotsPanel);
 
-    FramedPanel* group = makePanel(fraTab, 2, GroupPanelTop, SingleRowPanelHeight);
+    FramedPanel* group = makePanel(fraTab, 2);
     m_panels.append(group);
-    m_txtLblPart02 = makeLabel(group, QStringLiteral("txtLblPart02_0"), FirstRowTop);
-    m_txtInfoPart02 = makePathBox(group, QStringLiteral("txtInfoPart02_0"), FirstRowTop, GroupFileWidth);
-    m_toolbarPart02 = new SnapshotToolbar(group, QStringLiteral("ToolbarPart02"), ToolbarLeft,
-                                          FirstRowTop - ToolbarShift, false);
+    m_txtLblPart02 = makeLabel(group, QStringLiteral("txtLblPart02_0"));
+    m_txtInfoPart02 = makePathBox(group, QStringLiteral("txtInfoPart02_0"));
+    m_toolbarPart02 = new SnapshotToolbar(group, QStringLiteral("ToolbarPart02"), false);
     connect(m_toolbarPart02, &SnapshotToolbar::buttonClicked, this, &SnapshotPage::groupButton);
 
-    FramedPanel* start = makePanel(fraTab, 3, StartPanelTop, SingleRowPanelHeight);
+    FramedPanel* start = makePanel(fraTab, 3);
     m_panels.append(start);
-    m_txtLblPart03 = makeLabel(start, QStringLiteral("txtLblPart03_0"), FirstRowTop);
+    m_txtLblPart03 = makeLabel(start, QStringLiteral("txtLblPart03_0"));
     m_cmbStartUpConf = new QComboBox(start);
     m_cmbStartUpConf->setObjectName(QStringLiteral("cmbStartUpConf"));
-    PageControls::place(m_cmbStartUpConf, FileLeft, FirstRowTop, FileWidth, BoxHeight);
+    layOut(FileWidth);
 }
 
 void SnapshotPage::buildSlots(FramedPanel* panel)
 {
     for (int i = 0; i < Slots; ++i) {
-        const int top = FirstRowTop + i * RowPitch;
-        m_txtLblPart01.append(makeLabel(panel, indexed("txtLblPart01", i), top));
-        m_txtInfoPart01.append(makePathBox(panel, indexed("txtInfoPart01", i), top, FileWidth));
-        QLineEdit* name =
-            PageControls::textBox(panel, indexed("txtConfigName", i), NameLeft, top, NameWidth, BoxHeight);
+        m_txtLblPart01.append(makeLabel(panel, indexed("txtLblPart01", i)));
+        m_txtInfoPart01.append(makePathBox(panel, indexed("txtInfoPart01", i)));
+        QLineEdit* name = PageControls::textBox(panel, indexed("txtConfigName", i), 0, 0, 0, 0);
         name->setMaxLength(NameLength);
         new TypingValidator(name, TypingValidator::nameCharacter);
         m_txtConfigName.append(name);
-        auto* toolbar =
-            new SnapshotToolbar(panel, indexed("ToolbarPart01", i), ToolbarLeft, top - ToolbarShift, true);
+        auto* toolbar = new SnapshotToolbar(panel, indexed("ToolbarPart01", i), true);
         BoxTag::set(toolbar->button(SnapshotToolbar::Flag1), QStringLiteral("1"));
         BoxTag::set(toolbar->button(SnapshotToolbar::Flag2), QStringLiteral("0"));
-        connect(toolbar, &SnapshotToolbar::buttonClicked, this, [this, i](int button) { slotButton(i, button); });
+        connect(toolbar, &SnapshotToolbar::buttonClicked, this,
+                [this, i](int button) { slotButton(i, button); });
         m_toolbarPart01.append(toolbar);
     }
+}
+
+void SnapshotPage::fitWidth(int pixels)
+{
+    const int room = Twips::fromPixelsX(pixels);
+    if (room < fraTabWidth(FileWidth))
+        layOut(std::max(MinFileWidth, FileWidth - (fraTabWidth(FileWidth) - room)));
+}
+
+void SnapshotPage::layOut(int fileWidth)
+{
+    const int nameLeft = FileLeft + fileWidth + ColumnGap;
+    const int toolbarLeft = nameLeft + NameWidth + ColumnGap;
+    const int panelWidth = toolbarLeft + SnapshotToolbar::Width + PanelRightMargin;
+    PageControls::place(fraTab(), 0, 0, fraTabWidth(fileWidth), FraTabHeight);
+    PageControls::place(m_panels[0], PanelLeft, SlotsPanelTop, panelWidth, SlotsPanelHeight);
+    PageControls::place(m_panels[1], PanelLeft, GroupPanelTop, panelWidth, SingleRowPanelHeight);
+    PageControls::place(m_panels[2], PanelLeft, StartPanelTop, panelWidth, SingleRowPanelHeight);
+    auto placeRow = [&](QLineEdit* label, QLineEdit* file, int width, SnapshotToolbar* toolbar, int top) {
+        PageControls::place(label, LabelLeft, top + LabelShift, LabelWidth, LabelHeight);
+        PageControls::place(file, FileLeft, top, width, BoxHeight);
+        PageControls::place(toolbar, toolbarLeft, top, SnapshotToolbar::Width, SnapshotToolbar::Height);
+    };
+    for (int i = 0; i < Slots; ++i) {
+        const int top = FirstRowTop + i * RowPitch;
+        placeRow(m_txtLblPart01[i], m_txtInfoPart01[i], fileWidth, m_toolbarPart01[i], top);
+        PageControls::place(m_txtConfigName[i], nameLeft, top, NameWidth, BoxHeight);
+    }
+    // The group file reaches over the name column, so fetch and send line up with the rows above.
+    placeRow(m_txtLblPart02, m_txtInfoPart02, nameLeft + NameWidth - FileLeft, m_toolbarPart02, FirstRowTop);
+    PageControls::place(m_txtLblPart03, LabelLeft, FirstRowTop + LabelShift, LabelWidth, LabelHeight);
+    PageControls::place(m_cmbStartUpConf, FileLeft, FirstRowTop, fileWidth, BoxHeight);
 }
 
 void SnapshotPage::loadPageTexts()
@@ -139,7 +174,8 @@ void SnapshotPage::loadPageTexts()
         return PageTexts::partKey(part, QStringLiteral("Label")) + PageTexts::twoDigits(row);
     };
     auto tipOf = [&t](int part, int row) {
-        return t.read(PageTexts::partKey(part, QStringLiteral("ToolTip")) + PageTexts::twoDigits(row), QString());
+        return t.read(PageTexts::partKey(part, QStringLiteral("ToolTip")) + PageTexts::twoDigits(row),
+                      QString());
     };
     auto buttonTip = [&t](int part, const char* button) {
         return t.read(PageTexts::partKey(part, QLatin1String(button)), QString());
@@ -175,10 +211,10 @@ void SnapshotPage::loadPageTexts()
     m_txtLblPart03->setToolTip(startTip);
     m_cmbStartUpConf->setToolTip(startTip);
 
-    EntryList choices{{messages().get(QStringLiteral("StartUpConf_Temp")), 0}};
-    for (int i = 1; i <= Slots; ++i)
-        choices.append({m_txtLblPart01[i - 1]->text(), i});
-    PageLists::fill(m_cmbStartUpConf, choices);
+    QStringList labels;
+    for (const QLineEdit* label : std::as_const(m_txtLblPart01))
+        labels.append(label->text());
+    PageLists::fill(m_cmbStartUpConf, StartUpConfEntries(messages(), labels));
     context().lists.cmbStartUpConf = PageLists::entries(m_cmbStartUpConf);
 }
 
@@ -236,9 +272,11 @@ void SnapshotPage::toDataSet(ConfigurationData& data)
     for (int i = 0; i < Slots; ++i)
         d.ConfigName[i].set(TrimRight(m_txtConfigName[i]->text()));
     for (int i = 0; i < Slots; ++i)
-        d.ConfigFlag1[i] = static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag1)));
+        d.ConfigFlag1[i] =
+            static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag1)));
     for (int i = 0; i < Slots; ++i)
-        d.ConfigFlag2[i] = static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag2)));
+        d.ConfigFlag2[i] =
+            static_cast<qint16>(BoxTag::code(m_toolbarPart01[i]->button(SnapshotToolbar::Flag2)));
     for (int i = 0; i < Slots; ++i)
         d.ConfigFile[i].set(StoredConfigPath(settings(), m_txtInfoPart01[i]->text()));
     d.ConfigGroupFile.set(StoredConfigPath(settings(), m_txtInfoPart02->text()));

@@ -33,6 +33,7 @@ public:
     // fraContainerPart01 ... 03.
     FramedPanel* fraContainerPart(int part) const { return m_panels.value(part - 1); }
 
+    void fitWidth(int pixels) override;
     void toDataSet(ConfigurationData& data) override;
     bool fromDataSet(const ConfigurationData& data) override;
 
@@ -45,6 +46,8 @@ protected:
 
 private:
     void buildSlots(FramedPanel* panel);
+    // Places every control for a width of the file boxes in twips.
+    void layOut(int fileWidth);
     void toggle(int slot, int button);
     void slotButton(int slot, int button);
     void groupButton(int button);

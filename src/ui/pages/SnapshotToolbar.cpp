@@ -3,23 +3,44 @@
 #include "PageControls.h"
 #include "Twips.h"
 
-#include <QFrame>
+#include <QPainter>
 #include <QStyle>
 #include <QToolButton>
 
-SnapshotToolbar::SnapshotToolbar(QWidget* parent, const QString& name, int left, int top, bool withFlags)
+namespace {
+
+// Button 3: one upright etched line between the flags and the transfer buttons,
+// a dark and a light line side by side over the widget's full height.
+class SeparatorLine : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const int x = width() / 2;
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(x, 0, x, height() - 1);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(x + 1, 0, x + 1, height() - 1);
+    }
+};
+
+} // namespace
+
+SnapshotToolbar::SnapshotToolbar(QWidget* parent, const QString& name, bool withFlags)
     : QWidget(parent), m_buttons(5, nullptr)
 {
     setObjectName(name);
-    PageControls::place(this, left, top, Width, Height);
+    PageControls::place(this, 0, 0, Width, Height);
     const int sendLeft = 2 * ButtonWidth + SeparatorWidth;
     if (withFlags) {
         addButton(Flag1, 0);
         addButton(Flag2, ButtonWidth);
-        auto* line = new QFrame(this);
+        auto* line = new SeparatorLine(this);
         line->setObjectName(QStringLiteral("Button3"));
-        line->setFrameShape(QFrame::VLine);
-        line->setFrameShadow(QFrame::Sunken);
         PageControls::place(line, 2 * ButtonWidth, 30, SeparatorWidth, Height - 60);
     }
     QToolButton* fetch = addButton(Fetch, sendLeft);

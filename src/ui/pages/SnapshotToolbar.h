@@ -25,11 +25,12 @@ public:
     static constexpr int ButtonWidth = 360;
     static constexpr int SeparatorWidth = 150;
     static constexpr int Width = 4 * ButtonWidth + SeparatorWidth;
-    static constexpr int Height = 345;
+    // As high as the boxes of its row, so a row is never taller than the shortest page area.
+    static constexpr int Height = 315;
     static constexpr int IconSize = 240;
 
-    // withFlags false leaves out buttons 1 to 3.
-    SnapshotToolbar(QWidget* parent, const QString& name, int left, int top, bool withFlags);
+    // withFlags false leaves out buttons 1 to 3. The page places the row.
+    SnapshotToolbar(QWidget* parent, const QString& name, bool withFlags);
 
     // Button 1, 2, 4 or 5; null for the separator and for buttons the row lacks.
     QToolButton* button(int number) const;

@@ -8,6 +8,7 @@
 #include "MessageTexts.h"
 #include "NamesPage.h"
 #include "PageContext.h"
+#include "SourceCodes.h"
 #include "Twips.h"
 
 #include <QLineEdit>
@@ -18,8 +19,6 @@ const QString LayerForm = QStringLiteral("frmTabStripData03");
 const QString EsamForm = QStringLiteral("frmTabStripData06");
 const QString LayerPrefix = QStringLiteral("txtInput");
 const QString VtrPrefix = QStringLiteral("txtVTRSource");
-// Position 7 of names part 5: only one layer cell may carry it.
-constexpr int ExclusiveLayerSource = 1406;
 
 bool findIn(const EntryList& list, int code, QString& text)
 {
@@ -75,9 +74,10 @@ void SourcePicker::ShowSourceName(QLineEdit* box, int code) const
     if (group >= 10 && group <= 14) {
         // A data file made with larger counts can name a position this run has
         // no box for: it shows as not assigned.
-        const auto* names = m_context.findPage
-                                ? qobject_cast<NamesPage*>(m_context.findPage(QStringLiteral("frmTabStripData02")))
-                                : nullptr;
+        const auto* names =
+            m_context.findPage
+                ? qobject_cast<NamesPage*>(m_context.findPage(QStringLiteral("frmTabStripData02")))
+                : nullptr;
         const QLineEdit* source = names && names->isLoaded() ? names->txtInput(group - 9, index) : nullptr;
         box->setText(source ? source->text() : QString());
     } else {
@@ -115,19 +115,18 @@ void SourcePicker::FillSourceChoiceList(bool withNone) const
     chooser.clearEntries();
     if (withNone)
         chooser.addEntry(notDefined(), 0);
-    const auto* names = m_context.findPage
-                            ? qobject_cast<NamesPage*>(m_context.findPage(QStringLiteral("frmTabStripData02")))
-                            : nullptr;
+    const auto* names =
+        m_context.findPage ? qobject_cast<NamesPage*>(m_context.findPage(QStringLiteral("frmTabStripData02")))
+                           : nullptr;
     if (names && names->isLoaded()) {
-        for (int part = 1; part <= NamesPage::Parts; ++part) {
-            const int count = m_context.settings.CountInput.at(part - 1);
-            for (int i = 0; i < count; ++i) {
-                const QLineEdit* source = names->txtInput(part, i);
-                const QString name = source ? source->text().trimmed() : QString();
-                if (!name.isEmpty())
-                    chooser.addEntry(name, 1000 + 100 * (part - 1) + i);
-            }
-        }
+        const EntryList sources = NamedSources(
+            [names](int part, int index) {
+                const QLineEdit* source = names->txtInput(part, index);
+                return source ? source->text() : QString();
+            },
+            m_context.settings.CountInput);
+        for (const ListEntry& source : sources)
+            chooser.addEntry(source.text, source.itemData);
     }
     for (QLineEdit* box : boxes(LayerForm, LayerPrefix) + boxes(EsamForm, VtrPrefix))
         ShowSourceName(box, BoxTag::code(box));
@@ -157,8 +156,8 @@ void SourcePicker::PickSource(QLineEdit* box, Kind kind, bool withNone) const
         }
     } else {
         for (const QLineEdit* other : boxes(LayerForm, LayerPrefix)) {
-            if (other->text() != box->text() && BoxTag::code(other) == ExclusiveLayerSource)
-                chooser.removeEntryWithData(ExclusiveLayerSource);
+            if (other->text() != box->text() && BoxTag::code(other) == kExclusiveLayerSource)
+                chooser.removeEntryWithData(kExclusiveLayerSource);
         }
     }
     centreChooser();

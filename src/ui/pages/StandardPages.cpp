@@ -7,21 +7,9 @@
 #include "MonitorPage.h"
 #include "NamesPage.h"
 #include "OutputPage.h"
-#include "PlaceholderPage.h"
 #include "SnapshotPage.h"
 #include "StatusPage.h"
 #include "VersionPage.h"
-
-namespace {
-
-std::unique_ptr<TabPage> placeholder(PageContext& context, const char* form, const char* caption,
-                                     const char* section)
-{
-    return std::make_unique<PlaceholderPage>(context, QString::fromLatin1(form), QString::fromLatin1(caption),
-                                             QString::fromLatin1(section));
-}
-
-} // namespace
 
 std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
 {
@@ -29,19 +17,12 @@ std::vector<std::unique_ptr<TabPage>> CreateStandardPages(PageContext& context)
     pages.push_back(std::make_unique<StatusPage>(context));
     pages.push_back(std::make_unique<NamesPage>(context));
     pages.push_back(std::make_unique<LayerPage>(context));
-
     pages.push_back(std::make_unique<MonitorPage>(context));
-
     pages.push_back(std::make_unique<GpioPage>(context));
-
     pages.push_back(std::make_unique<EsamPage>(context));
-
     pages.push_back(std::make_unique<SnapshotPage>(context));
-
     pages.push_back(std::make_unique<FaderBoxPage>(context));
-
     pages.push_back(std::make_unique<OutputPage>(context));
-
     pages.push_back(std::make_unique<VersionPage>(context));
     return pages;
 }

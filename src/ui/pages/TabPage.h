@@ -33,6 +33,11 @@ public:
     // Run each time the page's tab is selected, after it became visible.
     virtual void activated() {}
 
+    // The main window gives each page the width its container has for it, once,
+    // after loading. A page whose design is wider lays its controls out anew to
+    // fit; names, texts and behaviour stay the same.
+    virtual void fitWidth(int pixels) { Q_UNUSED(pixels); }
+
     // Copies the page's controls into the data set and back. fromDataSet stops at
     // the first value a control cannot take and returns false; the controls set
     // so far keep their new values.
