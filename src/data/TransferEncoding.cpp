@@ -33,13 +33,10 @@ public:
         m_digits += HexByte(HighByte(value));
         m_digits += HexByte(LowByte(value));
     }
-    // A field never written holds NUL bytes; they go out as the blanks that a
-    // page would have stored and that unused slots carry, so what the device
-    // gets does not depend on whether a page was shown before sending.
     void text(const QByteArray& raw)
     {
         for (char c : raw)
-            m_digits += HexByte(c == '\0' ? ' ' : static_cast<unsigned char>(c));
+            m_digits += HexByte(static_cast<unsigned char>(c));
     }
     void digits(QLatin1StringView hex) { m_digits += hex; }
 
