@@ -5,42 +5,20 @@
 // status text lists). Without the blank-name check of a finished start-up, a
 // data set that decoded and encodes again must decode to itself.
 
-#include "AppContext.h"
-#include "AppLog.h"
-#include "AppSettings.h"
-#include "Clock.h"
 #include "ConfigCollection.h"
 #include "DataContext.h"
 #include "DataSet.h"
+#include "FuzzRun.h"
 #include "Helpers.h"
-#include "MessageTexts.h"
 #include "SelectorLists.h"
 #include "StatusTexts.h"
 #include "TransferDecoding.h"
 #include "TransferEncoding.h"
-#include "UserInterface.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-
-class QuietUserInterface final : public UserInterface
-{
-public:
-    void messageBox(MessageIcon, const QString&, const QString&) override {}
-    bool askYesNo(MessageIcon, const QString&, const QString&) override { return false; }
-    QString mainWindowCaption() const override { return {}; }
-    void setStatusLine(const QString&, const QString&) override {}
-    void setBusy(bool) override {}
-    void focusTabStrip() override {}
-    QString saveFileDialog(const FileDialogRequest&) override { return {}; }
-    QString openFileDialog(const FileDialogRequest&) override { return {}; }
-    void pagesToDataSet() override {}
-    void dataSetToPages() override {}
-    void showTransferDialog(const QString&, std::function<void()>) override {}
-    void hideTransferDialog() override {}
-};
 
 struct Layout
 {
@@ -86,27 +64,12 @@ SelectorLists makeLists()
     return l;
 }
 
-class NullClock final : public Clock
+// The codec's lists for the decoder and the encoder.
+const SelectorLists& lists()
 {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 1, 1), QTime(0, 0)); }
-    qint64 tickMs() const override { return 0; }
-};
-
-struct Run
-{
-    Run() : messages(QStringLiteral("/nonexistent/fuzz.Ini"), QStringLiteral("GER")), log(clock, {}, {}, true)
-    {
-        log.setToFileDisabled(true);
-        log.setToScreenDisabled(true);
-    }
-    NullClock clock;
-    AppSettings settings;
-    MessageTexts messages;
-    AppLog log;
-    QuietUserInterface ui;
-    const SelectorLists lists = makeLists();
-};
+    static const SelectorLists l = makeLists();
+    return l;
+}
 
 QByteArray hexOf(const uint8_t* data, size_t size)
 {
@@ -128,7 +91,7 @@ enum Target
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Run run;
+    static FuzzRun run;
     if (size == 0)
         return 0;
     const uint8_t control = data[0];
@@ -139,9 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     run.settings.CountInput = layout.inputs;
     run.settings.CountOutput = layout.outputs;
     run.settings.InitDone = control & 0x10;
-    AppContext app{run.settings, run.messages, run.log, run.ui, run.clock};
     ConfigurationData records;
-    DataContext ctx{app, records, nullptr};
+    DataContext ctx{run.app, records, nullptr};
 
     const bool hex = target == HexPayload || target == HexStatusTexts;
     const QByteArray rest = hex ? hexOf(data + 1, size - 1)
@@ -159,15 +121,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // After start-up the blank-name check may put reset-image names in, which no
     // payload carries; the round trip holds for the decoding alone.
-    if (!InterpretHexData(ctx, run.lists, collect, payload) || !payload.startsWith("20") ||
+    if (!InterpretHexData(ctx, lists(), collect, payload) || !payload.startsWith("20") ||
         run.settings.InitDone)
         return 0;
-    const DataExchangeFrame again = PrepareDataExchange(ctx, run.lists, QStringLiteral("20"));
+    const DataExchangeFrame again = PrepareDataExchange(ctx, lists(), QStringLiteral("20"));
     if (!again.ok())
         return 0;
     ConfigurationData second;
-    DataContext secondCtx{app, second, nullptr};
-    if (!InterpretHexData(secondCtx, run.lists, collect, again.payload()))
+    DataContext secondCtx{run.app, second, nullptr};
+    if (!InterpretHexData(secondCtx, lists(), collect, again.payload()))
         std::abort();
     if (!(second.Current == records.Current))
         std::abort();
