@@ -187,6 +187,7 @@ ProfileFile::Change ProfileFile::setValue(const QString& section, const QString&
             return Change::None;
         // Kind and name stay, so the index stays valid.
         m_lines[*at] = makeLine(std::move(bytes), old.ending, *at == 0);
+        keepReadingAsBefore();
         return Change::Done;
     }
     if (const std::optional<Section> s = findSection(sectionName)) {
@@ -199,6 +200,7 @@ ProfileFile::Change ProfileFile::setValue(const QString& section, const QString&
         insertLine(m_lines.size(), keyName + QLatin1Char('=') + text);
     }
     reindex();
+    keepReadingAsBefore();
     return Change::Done;
 }
 
@@ -209,5 +211,19 @@ ProfileFile::Change ProfileFile::remove(QStringView section, QStringView key)
         return Change::None;
     m_lines.removeAt(*at);
     reindex();
+    keepReadingAsBefore();
     return Change::Done;
+}
+
+// An edit may take out a Windows-1252 file's last bytes that are not UTF-8: read
+// again, the file would count as UTF-8 and its other characters would change.
+// Such a file goes over to UTF-8 as a whole, so that every line reads as before.
+void ProfileFile::keepReadingAsBefore()
+{
+    if (m_encoding != TextFile::Encoding::Windows1252 ||
+        TextFile::detectEncoding(bytes()) == TextFile::Encoding::Windows1252)
+        return;
+    for (Line& line : m_lines)
+        line.text = TextFile::encode(TextFile::decode(line.text, m_encoding), TextFile::Encoding::Utf8);
+    m_encoding = TextFile::Encoding::Utf8;
 }

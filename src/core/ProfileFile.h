@@ -11,7 +11,9 @@
 #include <optional>
 
 // One settings file in profile form, held as its lines so that an edit touches
-// only the lines it must: every other line keeps its bytes and line ending.
+// only the lines it must: every other line keeps its bytes and line ending. The
+// one exception: an edit that would leave a Windows-1252 file valid UTF-8 turns
+// the whole file into UTF-8, or its other lines would read differently.
 //
 // A section header is "[" name "]" (anything after "]" is ignored); a key line is
 // name "=" value inside a section. Names match regardless of case and of blanks
@@ -77,6 +79,7 @@ private:
     std::optional<Section> findSection(QStringView name) const;
     std::optional<qsizetype> findKey(QStringView section, QStringView key) const;
     void reindex();
+    void keepReadingAsBefore();
 
     QList<Line> m_lines;
     // Case-folded section name -> its first occurrence; case-folded section name,

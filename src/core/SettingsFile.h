@@ -10,7 +10,9 @@
 // go to the end of the file and new keys to the end of their section, and lines
 // that are not touched keep their bytes. A value enclosed in matching double or
 // single quotes is read without them. A file that is valid UTF-8 is read and
-// written as UTF-8, any other as Windows-1252 (a new file is UTF-8). Parsed files
+// written as UTF-8, any other as Windows-1252 (a new file is UTF-8; a
+// Windows-1252 file that an edit would leave valid UTF-8 becomes UTF-8 as a
+// whole, so that it reads as before). Parsed files
 // are cached, so repeated reads cost a file status query each.
 
 // The cleaned value: at most 127 characters, cut at the first ";", TABs removed,

@@ -5,6 +5,7 @@
 
 #include <QRandomGenerator>
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -150,6 +151,27 @@ TEST(ProfileFileEdit, ValuesAreEncodedLikeTheFile)
     EXPECT_EQ(cp.bytes(), "[M]\r\nName=Gr\xF6\xDF"
                           "e\r\n\xDC"
                           "bung=\xC4rger \x80\r\n");
+}
+
+// "Name" holds the file's only bytes that are not UTF-8 (0xF6); the bytes of
+// "Other" happen to be UTF-8 as well. Once an edit takes out the 0xF6, the file
+// must still read "Other" as the Windows-1252 text it was.
+TEST(ProfileFileEdit, EditThatLeavesOnlyUtf8LikeBytesKeepsTheOtherValues)
+{
+    const QByteArray before = "[M]\r\nName=Gr\xF6\xDF"
+                              "e\r\nOther=\xC3\xA9t\xC3\xA9\r\n";
+    const std::function<void(ProfileFile&)> edits[] = {
+        [](ProfileFile& f) { f.setValue(QStringLiteral("M"), QStringLiteral("Name"), QStringLiteral("plain")); },
+        [](ProfileFile& f) { f.remove(QStringLiteral("M"), QStringLiteral("Name")); },
+    };
+    for (const auto& edit : edits) {
+        ProfileFile file = ProfileFile::parse(before);
+        ASSERT_EQ(file.encoding(), TextFile::Encoding::Windows1252);
+        ASSERT_EQ(value(file, "M", "Other"), QStringLiteral("\u00C3\u00A9t\u00C3\u00A9"));
+        edit(file);
+        const ProfileFile again = ProfileFile::parse(file.bytes());
+        EXPECT_EQ(value(again, "M", "Other"), QStringLiteral("\u00C3\u00A9t\u00C3\u00A9"));
+    }
 }
 
 TEST(ProfileFileEdit, NamesThatCouldNotBeReadBackAreRefused)

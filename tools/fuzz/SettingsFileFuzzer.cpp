@@ -18,6 +18,7 @@
 #include <QPair>
 
 #include <cstdint>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -113,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString key = QStringLiteral("FuzzKey");
     const int choice = control % 3;
     if (choice == 0 && !keys.isEmpty()) {
-        const auto it = keys.cbegin() + (control / 3) % keys.size();
+        const auto it = std::next(keys.cbegin(), (control / 3) % keys.size());
         for (const QString& s : sections) {
             if (s.toCaseFolded() == it.key().first) {
                 section = s;
