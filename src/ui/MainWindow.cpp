@@ -5,6 +5,7 @@
 #include "Helpers.h"
 #include "MessageTexts.h"
 #include "ModelPictures.h"
+#include "ThemeIcons.h"
 #include "Twips.h"
 #include "pages/PageContext.h"
 #include "pages/StandardPages.h"
@@ -206,9 +207,7 @@ void MainWindow::createToolbar()
             m_buttons.append(m_toolbar->addSeparator());
             continue;
         }
-        const QIcon icon =
-            QIcon::fromTheme(QString::fromLatin1(b.themeIcon), style()->standardIcon(b.fallback));
-        QAction* action = m_toolbar->addAction(icon, QString::fromLatin1(b.name));
+        QAction* action = m_toolbar->addAction(ThemeIcons::icon(b.themeIcon, b.fallback), QString::fromLatin1(b.name));
         action->setObjectName(QString::fromLatin1(b.name));
         action->setToolTip(QString::fromUtf8(b.designToolTip));
         connect(action, &QAction::triggered, this, [this, index] { Q_EMIT commandRequested(index); });

@@ -1,6 +1,7 @@
 #include "SnapshotToolbar.h"
 
 #include "PageControls.h"
+#include "ThemeIcons.h"
 #include "Twips.h"
 
 #include <QPainter>
@@ -44,9 +45,9 @@ SnapshotToolbar::SnapshotToolbar(QWidget* parent, const QString& name, bool with
         PageControls::place(line, 2 * ButtonWidth, 30, SeparatorWidth, Height - 60);
     }
     QToolButton* fetch = addButton(Fetch, sendLeft);
-    fetch->setIcon(QIcon::fromTheme(QStringLiteral("go-down"), style()->standardIcon(QStyle::SP_ArrowDown)));
+    fetch->setIcon(ThemeIcons::icon("go-down", QStyle::SP_ArrowDown));
     QToolButton* send = addButton(Send, sendLeft + ButtonWidth);
-    send->setIcon(QIcon::fromTheme(QStringLiteral("go-up"), style()->standardIcon(QStyle::SP_ArrowUp)));
+    send->setIcon(ThemeIcons::icon("go-up", QStyle::SP_ArrowUp));
 }
 
 QToolButton* SnapshotToolbar::button(int number) const

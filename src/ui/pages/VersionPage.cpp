@@ -4,6 +4,7 @@
 #include "FramedPanel.h"
 #include "PageContext.h"
 #include "PageControls.h"
+#include "ThemeIcons.h"
 #include "TrimRight.h"
 #include "Twips.h"
 #include "TypingValidator.h"
@@ -54,9 +55,7 @@ void VersionPage::build(FramedPanel* fraTab)
     // The icon grows with the screen's DPI like the rest of the page.
     m_toolbar->setIconSize(Twips::toPixels(IconSize, IconSize));
     PageControls::place(m_toolbar, 2760, RowTop - 30, 600, 375);
-    const QIcon icon = QIcon::fromTheme(QStringLiteral("mail-send"),
-                                        m_toolbar->style()->standardIcon(QStyle::SP_ArrowRight));
-    m_send = m_toolbar->addAction(icon, QString());
+    m_send = m_toolbar->addAction(ThemeIcons::icon("mail-send", QStyle::SP_ArrowRight), QString());
     m_send->setObjectName(QStringLiteral("ToolbarPart01_Button01"));
     m_send->setToolTip(QStringLiteral("ACU Version senden"));
     connect(m_toolbar, &QToolBar::actionTriggered, this, [this] {
