@@ -208,7 +208,7 @@ TEST(ProfileFileParse, AnyBytesRoundTripUnchanged)
         QByteArray(),
         QByteArray("\r"),
         QByteArray("\n\n\r\n"),
-        QByteArray("\0[A]\0\r\nk\0=\0v\0", 15),
+        QByteArray("\0[A]\0\r\nk\0=\0v\0", 13),
         random,
         "[A]\r\nlong=" + QByteArray(100000, 'x'),
         "\xEF\xBB\xBF[A]\r\nk=v\r\n",
