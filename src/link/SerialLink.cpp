@@ -64,7 +64,13 @@ int SerialLink::ReadCommSettings()
 int SerialLink::WriteCommSettings()
 {
     m_lastError.clear();
-    return ::WriteCommSettings(m_port, m_ctx.settings.SettingsFile, m_settings, &m_lastError);
+    const int step = ::WriteCommSettings(m_port, m_ctx.settings.SettingsFile, m_settings, &m_lastError);
+    // The caller shows why; the log keeps that the settings were not stored.
+    if (step != 0)
+        m_ctx.log.WriteLog(QStringLiteral("  ") +
+                           FormatMessage(m_ctx.messages.get(QStringLiteral("WriteSettings_Err")),
+                                         m_ctx.settings.SettingsFile));
+    return step;
 }
 
 bool SerialLink::OpenPort()

@@ -38,7 +38,7 @@ void QtUserInterface::setMainWindow(MainWindow* window)
 }
 
 void QtUserInterface::setPageTransfer(std::function<void()> pagesToDataSet,
-                                      std::function<void()> dataSetToPages)
+                                      std::function<bool()> dataSetToPages)
 {
     m_pagesToDataSet = std::move(pagesToDataSet);
     m_dataSetToPages = std::move(dataSetToPages);
@@ -160,10 +160,9 @@ void QtUserInterface::pagesToDataSet()
         m_pagesToDataSet();
 }
 
-void QtUserInterface::dataSetToPages()
+bool QtUserInterface::dataSetToPages()
 {
-    if (m_dataSetToPages)
-        m_dataSetToPages();
+    return !m_dataSetToPages || m_dataSetToPages();
 }
 
 TransferDialog* QtUserInterface::transferDialog()

@@ -145,10 +145,11 @@ TEST(QtUserInterface, PageTransferGoesToTheRegisteredHooks)
     ui.pagesToDataSet(); // nothing registered: nothing happens
     int toData = 0;
     int toPages = 0;
-    ui.setPageTransfer([&] { ++toData; }, [&] { ++toPages; });
+    EXPECT_TRUE(ui.dataSetToPages());
+    ui.setPageTransfer([&] { ++toData; }, [&] { return ++toPages < 2; });
     ui.pagesToDataSet();
-    ui.dataSetToPages();
-    ui.dataSetToPages();
+    EXPECT_TRUE(ui.dataSetToPages());
+    EXPECT_FALSE(ui.dataSetToPages()); // the pages could not take the data set
     EXPECT_EQ(toData, 1);
     EXPECT_EQ(toPages, 2);
 }
