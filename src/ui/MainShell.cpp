@@ -8,6 +8,7 @@
 #include "CommDialog.h"
 #include "ConfigTransfer.h"
 #include "MainWindow.h"
+#include "MessageTexts.h"
 #include "PlatformStyle.h"
 #include "ProgramInfo.h"
 #include "ProtocolPlacement.h"
@@ -65,6 +66,10 @@ void MainShell::createMainWindow(const QString& caption)
     if (m_protocol)
         m_protocol->setParent(m_window.get(), m_protocol->windowFlags());
     m_ui.setMainWindow(m_window.get());
+    const bool german = m_app.settings().isGerman();
+    m_ui.setAnswerTexts(
+        m_app.messages().get(QStringLiteral("Query_Yes"), german ? QStringLiteral("&Ja") : QStringLiteral("&Yes")),
+        m_app.messages().get(QStringLiteral("Query_No"), german ? QStringLiteral("&Nein") : QStringLiteral("&No")));
     m_transfer = std::make_unique<PageTransfer>(*m_pages, m_app.context());
     m_ui.setPageTransfer([this] { m_transfer->PagesToDataSet(); }, [this] { return m_transfer->DataSetToPages(); });
 

@@ -31,6 +31,8 @@ public:
     void setBoxAnswer(BoxAnswer answer) { m_boxAnswer = std::move(answer); }
     void setFileDialogAnswer(FileDialogAnswer answer) { m_fileDialogAnswer = std::move(answer); }
     // The page layer's copies between pages and data set.
+    // The labels of the Yes and No buttons of every query, in the chosen language.
+    void setAnswerTexts(const QString& yes, const QString& no);
     void setPageTransfer(std::function<void()> pagesToDataSet, std::function<bool()> dataSetToPages);
 
     void messageBox(MessageIcon icon, const QString& title, const QString& text) override;
@@ -63,6 +65,8 @@ private:
     BoxAnswer m_boxAnswer;
     FileDialogAnswer m_fileDialogAnswer;
     std::function<void()> m_pagesToDataSet;
+    QString m_yesText;
+    QString m_noText;
     std::function<bool()> m_dataSetToPages;
     bool m_busy = false;
 };

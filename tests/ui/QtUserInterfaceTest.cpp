@@ -29,6 +29,20 @@ class MessageBoxKinds : public ::testing::TestWithParam<BoxKind>
 {
 };
 
+TEST(QueryButtons, YesAndNoCarryTheChosenLanguagesTexts)
+{
+    QtUserInterface ui;
+    ui.setAnswerTexts(QStringLiteral("&Ja"), QStringLiteral("&Nein"));
+    QStringList labels;
+    ui.setBoxAnswer([&](QMessageBox& box) {
+        for (const auto button : {QMessageBox::Yes, QMessageBox::No})
+            labels.append(box.button(button)->text());
+        return QMessageBox::No;
+    });
+    EXPECT_FALSE(ui.askYesNo(MessageIcon::Exclamation, QStringLiteral("Port"), QStringLiteral("Fortfahren?")));
+    EXPECT_EQ(labels, (QStringList{"&Ja", "&Nein"}));
+}
+
 TEST_P(MessageBoxKinds, BoxHasTheIconButtonsTitleAndTrimmedText)
 {
     const BoxKind& kind = GetParam();
