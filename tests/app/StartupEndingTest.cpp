@@ -65,13 +65,6 @@ TEST_F(StartupEndingTest, DamagedSettingsFileIsLeftAlone)
     EXPECT_TRUE(after == damaged);
 }
 
-TEST_F(StartupEndingTest, SuccessfulStartTidiesAtTheEnd)
-{
-    ASSERT_EQ(start(), 0);
-    app->EndProgram(false);
-    EXPECT_TRUE(TestFolder::read(ini).startsWith("[Main]\r\n  Language              = GER\r\n"));
-}
-
 TEST_F(StartupEndingTest, TooLargeSettingsFileIsNamedWithItsSize)
 {
     QByteArray big = "[Main]\r\nLoadAtStartup_Default=*NONE*\r\n";
