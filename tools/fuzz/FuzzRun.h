@@ -26,7 +26,7 @@ public:
     QString saveFileDialog(const FileDialogRequest&) override { return chosenPath; }
     QString openFileDialog(const FileDialogRequest&) override { return chosenPath; }
     void pagesToDataSet() override {}
-    void dataSetToPages() override {}
+    bool dataSetToPages() override { return true; }
     void showTransferDialog(const QString&, std::function<void()>) override {}
     void hideTransferDialog() override {}
 
