@@ -74,7 +74,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     QtUserInterface ui;
     bool ended = false;
-    Application app(identity, ui, clock, port, [&ended] { ended = true; });
+    Application app(identity, ui, clock, port, [&ended](int) { ended = true; });
     MainShell shell(app, ui);
     if (app.Start(shell) != 0 || ended) {
         std::fprintf(stderr, "start-up failed\n");
