@@ -33,7 +33,9 @@ case $target in
   *) max_len=4096 ;;
 esac
 corpus="$build/corpus-$target"
+# A finding must fail the test: libFuzzer's own exit status for one (77) is the
+# one that marks the test as skipped.
 mkdir -p "$corpus"
 # shellcheck disable=SC2086
-"$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -artifact_prefix="$build/" -rss_limit_mb=2048 \
+"$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -error_exitcode=1 -artifact_prefix="$build/" -rss_limit_mb=2048 \
   -max_len=$max_len -print_final_stats=1 ${FUZZ_FLAGS:-} "$corpus"
