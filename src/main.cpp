@@ -7,6 +7,7 @@
 #include "QtSerialControl.h"
 #include "QtUserInterface.h"
 #include "StartupSettings.h"
+#include "UserFiles.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -31,6 +32,13 @@ int main(int argc, char** argv)
     // needs the file's name before start-up derives the rest.
     AppSettings names = identity;
     ApplyDeviceModel(names);
+    // An installed copy cannot write beside itself: the user's own settings, log
+    // and data files are then kept in the user's configuration folder.
+    QString filesError;
+    ChooseFilesFolder(names, UserConfigFolder(), &filesError);
+    if (!filesError.isEmpty())
+        qWarning("%s", qPrintable(filesError));
+    identity.FilesFolder = names.FilesFolder;
     DeriveFileNames(names, QDate::currentDate());
     QtSerialControl port(names.SettingsFile);
 
