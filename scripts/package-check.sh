@@ -56,15 +56,14 @@ grep -q "Einstellungen, Log und Datendateien liegen in $config" "$config"/ZEL308
   fail "the log does not say where the files are"
 untouched
 
-# The user points the port at the simulator and changes settings: the
-# simulator's data set has 16 faders, "Debug" skips the splash time, and the
-# results of the link go to the status line instead of boxes no one would close.
-as_user zel308tools-devsim --link "$home/ttyZEL" > "$home/devsim.log" 2>&1 &
+# The user points the port at the simulator and changes settings: "Debug"
+# skips the splash time, and the results of the link go to the status line
+# instead of boxes no one would close.
+as_user zel308tools-devsim --link "$home/ttyZEL" --settings "$ini" > "$home/devsim.log" 2>&1 &
 sim=$!
 for _ in $(seq 50); do [ -e "$home/ttyZEL" ] && break; sleep 0.1; done
 as_user sh -c "printf '\r\n[PortNames]\r\nCOM2=%s\r\n' '$home/ttyZEL' >> '$ini' &&
-               sed -i -e 's/^Debug=no/Debug=yes/' -e 's/^Layer_NumFaders=8/Layer_NumFaders=16/' \
-                      -e 's/^ShowMsgBox=yes/ShowMsgBox=no/' '$ini'"
+               sed -i -e 's/^Debug=no/Debug=yes/' -e 's/^ShowMsgBox=yes/ShowMsgBox=no/' '$ini'"
 
 # Second start: fetches the data set, saves it and ends.
 as_user env ZEL308TOOLS_SCREENSHOT="$home/main.png" ZEL308TOOLS_SAVE_DATA=studio.Dat \
@@ -72,11 +71,14 @@ as_user env ZEL308TOOLS_SCREENSHOT="$home/main.png" ZEL308TOOLS_SAVE_DATA=studio
 [ "$(stat -c %s "$config/studio.Dat" 2> /dev/null)" = 8449 ] || fail "no saved data file in $config"
 # The end procedure aligns the "=" of the file, hence the blanks.
 grep -Eq "^\s*Debug\s*=\s*yes" "$ini" || fail "the changed setting was lost"
-grep -Eq "^\s*Layer_NumFaders\s*=\s*16" "$ini" || fail "the changed setting was lost"
+grep -Eq "^\s*ShowMsgBox\s*=\s*no" "$ini" || fail "the changed setting was lost"
 grep -Eq "^\s*COM2\s*=\s*$home/ttyZEL" "$ini" || fail "the port mapping was lost"
 [ -s "$home/main.png" ] || fail "no picture of the main window"
 # zelcfg finds the same per-user settings, and with them the port mapping.
 as_user zelcfg fetch dataset "$home/fetched.Dat" 2> "$home/zelcfg.err" ||
   { cat "$home/zelcfg.err"; fail "zelcfg did not use the user's settings"; }
+# The editor saved the data set it fetched: the same as the one zelcfg fetched.
+as_user zelcfg diff "$config/studio.Dat" "$home/fetched.Dat" > "$home/diff.out" ||
+  { cat "$home/diff.out"; fail "the saved data file is not the device's data set"; }
 untouched
 echo "Package check passed: $(ls "$config" | tr '\n' ' ')"
