@@ -50,7 +50,7 @@ ini="$config/ZEL308Tools.Ini"
 
 # First start: nothing is mapped to the port yet, so the editor stops at the
 # port settings dialog; by then it has made the user's files.
-as_user timeout 12 "${command[@]}" > "$home/first.out" 2>&1 || true
+as_user timeout 8 "${command[@]}" > "$home/first.out" 2>&1 || true
 cmp -s "$ini" /usr/lib/zel308tools/ZEL308Tools.Ini || fail "the user's settings file is not the installed one"
 grep -q "Einstellungen, Log und Datendateien liegen in $config" "$config"/ZEL308Tools-*.Log ||
   fail "the log does not say where the files are"
