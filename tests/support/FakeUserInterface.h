@@ -29,7 +29,7 @@ public:
     QString saveFileDialog(const FileDialogRequest& request) override;
     QString openFileDialog(const FileDialogRequest& request) override;
     void pagesToDataSet() override;
-    void dataSetToPages() override;
+    bool dataSetToPages() override;
     void showTransferDialog(const QString& caption, std::function<void()> onCancel) override;
     void hideTransferDialog() override;
 
@@ -39,6 +39,7 @@ public:
     QString caption = QStringLiteral("ZEL308Tools Version 1.0 Build 0");
     std::function<void()> onPagesToDataSet;
     std::function<void()> onDataSetToPages;
+    bool dataSetToPagesResult = true;
 
     // Record.
     QList<Box> boxes;

@@ -69,7 +69,7 @@ protected:
             boxes.append(box.text());
             return QMessageBox::Yes;
         });
-        app = std::make_unique<Application>(identity, ui, clock, *port, [this] { ended = true; });
+        app = std::make_unique<Application>(identity, ui, clock, *port, [this](int) { ended = true; });
         shell = std::make_unique<MainShell>(*app, ui);
     }
 
