@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps build run test test-sanitize bench package clean
 
 all: build
 
@@ -39,6 +39,10 @@ test-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+# The Debian package of the installed program (build/zel308tools_VERSION_ARCH.deb).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -96,6 +96,8 @@ private:
     void onPortFailed(const QString& description);
     void reportPortLoss();
     void flushDiscarded();
+    // The frame received so far against its expected length, where known.
+    void reportReceiveProgress();
     void logNotes();
 
     AppContext& m_ctx;
