@@ -85,17 +85,11 @@ QByteArray encode(QStringView text, Encoding encoding)
 
 Storage detectStorage(QByteArrayView fileBytes)
 {
-    Storage storage = Storage::Bytes;
     if (fileBytes.startsWith(kUtf16LEBom))
-        storage = Storage::Utf16LE;
-    else if (fileBytes.startsWith(kUtf16BEBom))
-        storage = Storage::Utf16BE;
-    // A file that only starts like UTF-16 (an odd last byte, a lone surrogate)
-    // would not be written back as it was: it stays bytes.
-    const QByteArray bytes = fileBytes.toByteArray();
-    if (storage != Storage::Bytes && toFileBytes(toLineBytes(bytes, storage), storage) != bytes)
-        return Storage::Bytes;
-    return storage;
+        return Storage::Utf16LE;
+    if (fileBytes.startsWith(kUtf16BEBom))
+        return Storage::Utf16BE;
+    return Storage::Bytes;
 }
 
 QByteArray toLineBytes(const QByteArray& fileBytes, Storage storage)

@@ -43,8 +43,7 @@ QString decode(QByteArrayView bytes, Encoding encoding);
 // Characters Windows-1252 cannot hold become '?'.
 QByteArray encode(QStringView text, Encoding encoding);
 
-// UTF-16 by its byte-order mark when the whole file reads back as UTF-16,
-// otherwise bytes.
+// UTF-16 by its byte-order mark, otherwise bytes.
 Storage detectStorage(QByteArrayView fileBytes);
 // The file's bytes as the line code reads them, and the line code's bytes as the
 // file stores them (a UTF-16 file always starts with its mark).

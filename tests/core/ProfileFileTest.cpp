@@ -219,19 +219,6 @@ TEST(ProfileFileParse, AnyBytesRoundTripUnchanged)
               "v"); // the byte order mark is no part of a name
 }
 
-// Found by the settings file fuzz target: a file that starts like UTF-16 but does
-// not decode as UTF-16 (an odd last byte, a lone surrogate) lost or changed bytes.
-TEST(ProfileFileParse, FileThatIsNoWholeUtf16KeepsItsBytes)
-{
-    const QByteArray inputs[] = {
-        QByteArray("\xFE\xFF\x20", 3),
-        QByteArray("\xFF\xFE[\0A\0]\0\x00\xD8", 10),
-        QByteArray("\xFE\xFF\0[\0A\0]\0", 9),
-    };
-    for (const QByteArray& bytes : inputs)
-        EXPECT_EQ(ProfileFile::parse(bytes).bytes(), bytes) << bytes.toHex().constData();
-}
-
 TEST(TextFileEncoding, StrictUtf8Decides)
 {
     const struct
