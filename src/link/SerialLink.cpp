@@ -259,9 +259,18 @@ void SerialLink::WaitForData()
     if (m_lossUnreported)
         reportPortLoss();
     m_waitBusy = false;
-    // A second frame that came right behind the first is handed over on the next tick.
-    if (m_rx.hasFrame())
-        m_timerComm.start(std::max(0, m_settings.TimerInterval));
+    scheduleNextFrame();
+}
+
+void SerialLink::scheduleNextFrame()
+{
+    if (!m_rx.hasFrame())
+        return;
+    m_timerComm.start(std::max(0, m_settings.TimerInterval));
+    // A frame that came in behind the one just handed over has had its interval
+    // already, or most of it: it goes next, not one interval from now.
+    if (m_rx.frameComplete())
+        QMetaObject::invokeMethod(this, &SerialLink::WaitForData, Qt::QueuedConnection);
 }
 
 void SerialLink::DeliverPendingFrames()
@@ -359,10 +368,14 @@ void SerialLink::onReceived()
     const QByteArray bytes = m_port.Input();
     if (bytes.isEmpty())
         return;
+    const bool frameWasComplete = m_rx.frameComplete();
     m_rx.feed(bytes);
     logNotes();
     if (m_rx.hasFrame()) {
-        m_timerComm.start(std::max(0, m_settings.TimerInterval));
+        // A frame still coming in is due one interval after its latest bytes; one
+        // whose end byte is in stays due when it was, whatever follows it.
+        if (!frameWasComplete || !m_timerComm.isActive())
+            m_timerComm.start(std::max(0, m_settings.TimerInterval));
     } else {
         flushDiscarded();
     }

@@ -93,6 +93,7 @@ private:
                       const std::function<void()>& onWake = {});
     QDeadlineTimer deadline() const;
     void onReceived();
+    void scheduleNextFrame();
     void onPortFailed(const QString& description);
     void reportPortLoss();
     void flushDiscarded();
