@@ -127,6 +127,8 @@ int Application::runStart(AppWindows& windows, int& step)
     m_dispatcher = std::make_unique<CommandDispatcher>(*m_context, *m_dataContext, *m_link, *m_commands,
                                                        *m_configs, windows, *m_shutdown);
     QObject::connect(m_link.get(), &SerialLink::debugMonitorWanted, [&windows] { windows.showDebugMonitor(); });
+    QObject::connect(m_link.get(), &SerialLink::operationChanged,
+                     [&windows](bool running) { windows.enableLinkCommands(!running); });
     QObject::connect(m_commands.get(), &LinkCommands::sendRequested,
                      [&windows](int delayMs) { windows.startSendTimer(delayMs); });
 

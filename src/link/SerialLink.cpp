@@ -28,6 +28,31 @@ SerialLink::SerialLink(AppContext& ctx, SerialControl& port, QObject* parent)
             [this](const QString& text) { m_ctx.log.WriteLog(QStringLiteral("  ") + text); });
 }
 
+SerialLink::Operation::Operation(SerialLink& link) : m_link(link)
+{
+    if (m_link.m_operations++ == 0)
+        Q_EMIT m_link.operationChanged(true);
+}
+
+SerialLink::Operation::~Operation()
+{
+    if (--m_link.m_operations == 0) {
+        Q_EMIT m_link.operationChanged(false);
+        m_link.noteIdle();
+    }
+}
+
+bool SerialLink::idle() const
+{
+    return m_operations == 0 && !m_waitingForResponse && !m_waitBusy && m_transmitting == 0;
+}
+
+void SerialLink::noteIdle()
+{
+    if (idle())
+        Q_EMIT becameIdle();
+}
+
 int SerialLink::InitLink()
 {
     const int step = ReadCommSettings();
@@ -130,6 +155,7 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
     ++m_transmitting;
     auto finish = [this](bool sent) {
         --m_transmitting;
+        noteIdle();
         return sent;
     };
     for (qsizetype pos = 0; pos < frame.size(); pos += chunk) {
@@ -182,9 +208,19 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
     bool valid = false;
     const char start = static_cast<char>(code.toInt(&valid, 16));
     auto seen = [&] { return valid && m_rx.frameComplete() && m_rx.buffer().at(0) == start; };
+    // Any other frame is handed over as it comes, so it neither waits for the end
+    // of the wait nor stands in front of the awaited one.
+    auto handOverOthers = [&] {
+        if (m_handingOver)
+            return;
+        m_handingOver = true;
+        while (m_rx.frameComplete() && !seen())
+            handOverFrame();
+        m_handingOver = false;
+    };
 
     bool result = false;
-    switch (waitUntil(seen, deadline())) {
+    switch (waitUntil(seen, deadline(), handOverOthers)) {
     case WaitEnd::Done:
         result = true;
         break;
@@ -210,6 +246,7 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
     if (!result && m_lossUnreported)
         reportPortLoss();
     m_waitingForResponse = wasWaiting;
+    noteIdle();
     return result;
 }
 
@@ -232,13 +269,9 @@ void SerialLink::WaitForData()
     m_cancelRequested = false;
 
     switch (waitUntil([this] { return m_rx.frameComplete(); }, deadline(), [this] { flushDiscarded(); })) {
-    case WaitEnd::Done: {
-        const QString code = QString::number(quint8(m_rx.buffer().at(0)), 16).toUpper();
-        const QByteArray frame = m_rx.takeFrame();
-        logNotes();
-        Q_EMIT frameReceived(code, frame);
+    case WaitEnd::Done:
+        handOverFrame();
         break;
-    }
     case WaitEnd::TimedOut:
         m_rx.clear();
         ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Timeout_Short")), ToStatus | ToLog);
@@ -260,6 +293,15 @@ void SerialLink::WaitForData()
         reportPortLoss();
     m_waitBusy = false;
     scheduleNextFrame();
+    noteIdle();
+}
+
+void SerialLink::handOverFrame()
+{
+    const QString code = QString::number(quint8(m_rx.buffer().at(0)), 16).toUpper();
+    const QByteArray frame = m_rx.takeFrame();
+    logNotes();
+    Q_EMIT frameReceived(code, frame);
 }
 
 void SerialLink::scheduleNextFrame()

@@ -23,6 +23,19 @@ class SerialLink : public QObject
     Q_OBJECT
     Q_DISABLE_COPY(SerialLink)
 public:
+    // A command's whole exchange, from its first frame to the end of its last wait
+    // (nested scopes count as one): other commands are not started meanwhile.
+    class Operation
+    {
+        Q_DISABLE_COPY(Operation)
+    public:
+        explicit Operation(SerialLink& link);
+        ~Operation();
+
+    private:
+        SerialLink& m_link;
+    };
+
     SerialLink(AppContext& ctx, SerialControl& port, QObject* parent = nullptr);
 
     // Start-up set-up: 0, or the failing sub-step (1 ... 11 as ReadCommSettings,
@@ -63,6 +76,9 @@ public:
     const QByteArray& RxDiscarded() const { return m_rx.discarded(); }
     bool WaitingForResponse() const { return m_waitingForResponse; }
     bool WaitBusy() const { return m_waitBusy; }
+    bool operationRunning() const { return m_operations > 0; }
+    // Nothing is being sent, awaited or completed: a command may start.
+    bool idle() const;
     bool CancelRequested() const { return m_cancelRequested; }
     const QString& PendingCaption() const { return m_pendingCaption; }
     const QTimer& timerComm() const { return m_timerComm; }
@@ -79,6 +95,10 @@ Q_SIGNALS:
     void debugMonitorWanted();
     // Something a running wait may be waiting for has happened.
     void woken();
+    // A command's exchange began (true) or ended (false).
+    void operationChanged(bool running);
+    // The link has just become idle.
+    void becameIdle();
 
 private:
     enum class WaitEnd
@@ -94,6 +114,8 @@ private:
     QDeadlineTimer deadline() const;
     void onReceived();
     void scheduleNextFrame();
+    void handOverFrame();
+    void noteIdle();
     void onPortFailed(const QString& description);
     void reportPortLoss();
     void flushDiscarded();
@@ -112,6 +134,8 @@ private:
     bool m_waitBusy = false;
     int m_transmitting = 0;
     int m_activeWaits = 0;
+    int m_operations = 0;
+    bool m_handingOver = false;
     int m_portLosses = 0;
     bool m_lossUnreported = false;
     bool m_reopenAfterLoss = false;

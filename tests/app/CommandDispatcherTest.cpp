@@ -4,6 +4,9 @@
 #include "LinkCommands.h"
 #include "SerialLink.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 namespace {
 
 class CommandDispatcherTest : public AppFixture
@@ -74,6 +77,30 @@ TEST_F(CommandDispatcherTest, FramesOfTheLinkCommands)
         EXPECT_EQ(ui.queries.size(), c.asks ? 1 : 0);
         ui.answers.clear();
     }
+}
+
+// While the link test waits for its answer, a version query is refused and the
+// send timer's command waits until the link test is over.
+TEST_F(CommandDispatcherTest, DuringAWaitOtherLinkCommandsAreRefusedAndTheSendTimerWaits)
+{
+    QObject timers;
+    QTimer::singleShot(50, &timers, [this] {
+        app->InterpretMenuCommand(8);
+        app->InterpretMenuCommand(107);
+    });
+    QTimer::singleShot(100, &timers, [this] {
+        EXPECT_EQ(written(), QByteArray("\x80\r")) << "nothing else while the link test waits";
+        port.receive("\x81\r");
+    });
+    app->InterpretMenuCommand(9);
+    EXPECT_EQ(written(), QByteArray("\x80\r"));
+    EXPECT_TRUE(logged(QStringLiteral("Interpret_MenuCommand_Err")));
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    ASSERT_GT(written().size(), 2);
+    EXPECT_EQ(quint8(written().at(2)), 0x85) << "the data set goes out once the link test is done";
+    EXPECT_FALSE(written().contains("\x82\r"));
 }
 
 TEST_F(CommandDispatcherTest, SeparatorNumberIsLoggedAsUnknown)

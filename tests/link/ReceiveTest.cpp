@@ -176,21 +176,38 @@ TEST_F(ReceiveTest, WaitForResponseSeesOnlyTheAwaitedCode)
     EXPECT_EQ(ui.transferCaptions.first(), QStringLiteral("Warten"));
 }
 
-TEST_F(ReceiveTest, OtherFrameDuringWaitForResponseIsLostAfterTheTimeOut)
+// A wait hands over every other frame it sees, so none blocks the one it waits for.
+TEST_F(ReceiveTest, WaitHandsOverTheFramesItIsNotWaitingFor)
 {
-    settings.ShowMsgBox = true;
-    setMessage(QStringLiteral("Comm_Timeout_Waiting_For_Answer"), QStringLiteral("Keine Antwort &"));
-    later(50, [this] {
-        port.receive(QByteArray("\x85"
-                                "2002\r"));
-    });
-    EXPECT_FALSE(link->WaitForResponse(QStringLiteral("86")));
-    EXPECT_TRUE(link->RxBuffer().isEmpty());
-    EXPECT_EQ(ui.status, QStringLiteral(" Comm_Timeout_Short"));
-    ASSERT_EQ(ui.boxes.size(), 1);
-    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Keine Antwort 86"));
-    runFor(60);
-    EXPECT_TRUE(frames.isEmpty());
+    struct Case
+    {
+        const char* name;
+        const char* awaited;
+        QList<QByteArray> writes; // 50 ms apart
+        bool seen;
+        QStringList handedDuringTheWait;
+    };
+    const Case cases[] = {
+        {"data while the checksum is awaited", "86", {"\x85" "2002\r"}, false, {"85"}},
+        {"a link test and the checksum in one write", "86", {"\x80\r\x86" "3335\r"}, true, {"80"}},
+        {"the answer of a link test, then the data", "85", {"\x81\r", "\x85" "2002\r"}, true, {"81"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frames.clear();
+        for (qsizetype i = 0; i < c.writes.size(); ++i)
+            later(50 * int(i + 1), [this, bytes = c.writes[i]] { port.receive(bytes); });
+        const bool seen = link->WaitForResponse(QString::fromLatin1(c.awaited));
+        QStringList handed;
+        for (const auto& frame : frames)
+            handed.append(frame.first);
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(handed, c.handedDuringTheWait);
+        runFor(60);
+        EXPECT_EQ(frames.size(), c.handedDuringTheWait.size() + (c.seen ? 1 : 0))
+            << "the awaited frame follows on the next tick";
+        EXPECT_TRUE(link->RxBuffer().isEmpty());
+    }
 }
 
 TEST_F(ReceiveTest, WaitForResponseWithTimeOutZeroWaitsForTheAnswer)

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,8 @@ protected:
         ASSERT_FALSE(bundled.isEmpty());
         const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), bundled);
         const QString link = folder.file(QStringLiteral("ttySIM"));
-        ASSERT_TRUE(sim.start({QStringLiteral("--link"), link})) << sim.error().toStdString();
+        ASSERT_TRUE(sim.start(QStringList{QStringLiteral("--link"), link} + deviceOptions))
+            << sim.error().toStdString();
         const auto set = [&ini](const char* section, const char* key, const QString& value) {
             WriteSetting(ini, QString::fromLatin1(section), QString::fromLatin1(key), value, false);
         };
@@ -77,6 +79,7 @@ protected:
         return static_cast<Page*>(shell->mainWindow()->page(QString::fromLatin1(form)));
     }
 
+    QStringList deviceOptions;
     TestFolder folder;
     SimulatorProcess sim;
     AppSettings identity;
@@ -146,6 +149,55 @@ TEST_F(ProgramSession, WindowsCarryTheModelIconAndTheProtocolBelongsToTheMainWin
     EXPECT_EQ(protocol->parentWidget(), window);
     EXPECT_TRUE(protocol->isWindow());
     EXPECT_EQ(protocol->windowIcon().pixmap(32).toImage(), zel308);
+}
+
+// A device that takes its time to answer, so a wait lasts long enough to act in.
+class SlowDeviceSession : public ProgramSession
+{
+protected:
+    SlowDeviceSession() { deviceOptions = {QStringLiteral("--delay"), QStringLiteral("600")}; }
+    void SetUp() override
+    {
+        ProgramSession::SetUp();
+        // Every link command on the toolbar.
+        const QString ini = folder.file(QStringLiteral("ZEL308Tools.Ini"));
+        for (const char* key : {"SystemResetEnabled", "VersionInfoEnabled", "OnlineTestEnabled"})
+            WriteSetting(ini, QStringLiteral("Main"), QString::fromLatin1(key), QStringLiteral("yes"), false);
+    }
+};
+
+// The user asks for the data set; while the program waits for it, the link test
+// cannot be clicked, and the device's own link test and data request are served:
+// the data set is answered with its checksum and the program's is sent after it.
+TEST_F(SlowDeviceSession, SecondLinkCommandWhileOneIsWaiting)
+{
+    ASSERT_EQ(app->Start(*shell), 0) << boxes.join(QLatin1Char('\n')).toStdString();
+    MainWindow* window = shell->mainWindow();
+    ASSERT_TRUE(runUntil([this] { return sim.lines().filter(QStringLiteral("TX 85")).size() == 1; }, 3000));
+    ASSERT_TRUE(runUntil([this] { return sim.lines().filter(QStringLiteral("RX 86")).size() == 1; }, 3000));
+    const int requestsBefore = sim.lines().filter(QStringLiteral("RX 84")).size();
+
+    QStringList disabled;
+    QTimer::singleShot(200, window, [&] {
+        for (int command : {5, 6, 7, 8, 9, 10})
+            if (!window->toolButton(command)->isEnabled())
+                disabled.append(QString::number(command));
+        window->toolButton(9)->trigger();
+        sim.command(QStringLiteral("80"));
+        sim.command(QStringLiteral("84 20"));
+    });
+    window->toolButton(6)->trigger();
+
+    EXPECT_EQ(disabled, QStringList({"5", "6", "7", "8", "9", "10"}));
+    EXPECT_TRUE(window->toolButton(9)->isEnabled());
+    EXPECT_EQ(sim.lines().filter(QStringLiteral("RX 84")).size(), requestsBefore + 1);
+    EXPECT_TRUE(sim.logged(QStringLiteral("RX 81"), 2000)) << "the device's link test is answered";
+    EXPECT_TRUE(runUntil([this] { return sim.lines().filter(QStringLiteral("RX 86")).size() == 2; }, 3000))
+        << "the data set asked for is answered with its checksum";
+    EXPECT_TRUE(sim.logged(QStringLiteral("RX 85"), 5000)) << "the device's request is served after the wait";
+    EXPECT_TRUE(runUntil([this] { return sim.lines().filter(QStringLiteral("TX 86")).size() == 1; }, 3000));
+    EXPECT_TRUE(sim.lines().filter(QStringLiteral("RX 80")).isEmpty()) << "no link test of the program's own";
+    EXPECT_EQ(boxes.size(), 1) << "only the query: " << boxes.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace
