@@ -7,6 +7,7 @@
 #include "ConfigTransfer.h"
 #include "DataReset.h"
 #include "DeviceModel.h"
+#include "HeldBoxes.h"
 #include "Helpers.h"
 #include "LinkCommands.h"
 #include "MessageTexts.h"
@@ -99,7 +100,8 @@ int Application::runStart(AppWindows& windows, int& step)
                    QStringLiteral("  ") + m_messages->get(QStringLiteral("WriteLog_Err")));
     m_log->WriteLog(QStringLiteral("Init"));
 
-    m_context = std::make_unique<AppContext>(AppContext{m_settings, *m_messages, *m_log, m_ui, m_clock});
+    m_boxes = std::make_unique<HeldBoxes>(m_ui);
+    m_context = std::make_unique<AppContext>(AppContext{m_settings, *m_messages, *m_log, *m_boxes, m_clock});
     m_shutdown = std::make_unique<Shutdown>(*m_context, windows, m_terminate);
 
     step = ReadMainSettings(m_settings);
@@ -120,7 +122,7 @@ int Application::runStart(AppWindows& windows, int& step)
     m_data.Current = m_data.Reset;
     m_ui.dataSetToPages();
 
-    m_link = std::make_unique<SerialLink>(*m_context, m_port);
+    m_link = std::make_unique<SerialLink>(*m_context, m_port, m_boxes.get());
     m_shutdown->setLink(m_link.get());
     m_commands = std::make_unique<LinkCommands>(*m_dataContext, *m_link, windows.selectorLists());
     m_configs = std::make_unique<ConfigTransfer>(*m_dataContext, *m_link, *m_commands, windows.selectorLists());

@@ -77,12 +77,15 @@ CommandDispatcher::~CommandDispatcher()
 
 bool CommandDispatcher::postponedOrRefused(int number, QString& error)
 {
-    if (m_link.idle())
-        return false;
+    // The device's request also waits behind an open box, which it would cover.
     if (number == SendWithoutQuery) {
+        if (m_link.idle() && !m_link.boxPending())
+            return false;
         m_sendQueued = true;
         return true;
     }
+    if (m_link.idle())
+        return false;
     error = QStringLiteral("  ") +
             FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Link_Busy")), QString::number(number));
     return true;

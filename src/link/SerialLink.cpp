@@ -4,6 +4,7 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "CommSettings.h"
+#include "HeldBoxes.h"
 #include "Helpers.h"
 #include "LinkMessage.h"
 #include "MessageTexts.h"
@@ -16,9 +17,43 @@
 
 #include <optional>
 
-SerialLink::SerialLink(AppContext& ctx, SerialControl& port, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_port(port)
+namespace {
+
+// Boxes raised while it lives open when it ends (see HeldBoxes).
+class BoxHold
 {
+    Q_DISABLE_COPY(BoxHold)
+public:
+    enum Release
+    {
+        AtOnce,
+        FromTheEventLoop,
+    };
+    BoxHold(HeldBoxes* boxes, Release release = AtOnce) : m_boxes(boxes), m_release(release)
+    {
+        if (m_boxes)
+            m_boxes->hold();
+    }
+    ~BoxHold()
+    {
+        if (m_boxes && m_release == AtOnce)
+            m_boxes->release();
+        else if (m_boxes)
+            m_boxes->releaseLater();
+    }
+
+private:
+    HeldBoxes* m_boxes;
+    Release m_release;
+};
+
+} // namespace
+
+SerialLink::SerialLink(AppContext& ctx, SerialControl& port, HeldBoxes* boxes, QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_port(port), m_boxes(boxes)
+{
+    if (m_boxes)
+        connect(m_boxes, &HeldBoxes::settled, this, &SerialLink::noteIdle);
     m_timerComm.setTimerType(Qt::PreciseTimer);
     connect(&m_timerComm, &QTimer::timeout, this, &SerialLink::WaitForData);
     connect(&m_port, &SerialControl::received, this, &SerialLink::onReceived);
@@ -45,6 +80,11 @@ SerialLink::Operation::~Operation()
 bool SerialLink::idle() const
 {
     return m_operations == 0 && !m_waitingForResponse && !m_waitBusy && m_transmitting == 0;
+}
+
+bool SerialLink::boxPending() const
+{
+    return m_boxes && m_boxes->pending();
 }
 
 void SerialLink::noteIdle()
@@ -129,6 +169,7 @@ bool SerialLink::ClosePort()
 
 bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
 {
+    const BoxHold hold(m_boxes);
     // An answer to an earlier frame must never be taken for the answer to this one.
     DeliverPendingFrames();
 
@@ -196,6 +237,7 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
 
 bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
 {
+    const BoxHold hold(m_boxes);
     const bool wasWaiting = m_waitingForResponse;
     m_waitingForResponse = true;
     ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), code),
@@ -260,6 +302,7 @@ void SerialLink::WaitForData()
         m_timerComm.stop();
         return;
     }
+    const BoxHold hold(m_boxes, BoxHold::FromTheEventLoop);
     m_waitBusy = true;
     m_timerComm.stop();
 

@@ -12,6 +12,7 @@
 #include <functional>
 
 struct AppContext;
+class HeldBoxes;
 class SerialControl;
 
 // The serial link: the port's lifecycle, sending frames in chunks and waiting for
@@ -36,7 +37,9 @@ public:
         SerialLink& m_link;
     };
 
-    SerialLink(AppContext& ctx, SerialControl& port, QObject* parent = nullptr);
+    // `boxes`, when given, is the context's user interface: the link holds its
+    // boxes back while it is busy.
+    SerialLink(AppContext& ctx, SerialControl& port, HeldBoxes* boxes = nullptr, QObject* parent = nullptr);
 
     // Start-up set-up: 0, or the failing sub-step (1 ... 11 as ReadCommSettings,
     // 12 debug level, 13 the test opening of the port).
@@ -79,6 +82,8 @@ public:
     bool operationRunning() const { return m_operations > 0; }
     // Nothing is being sent, awaited or completed: a command may start.
     bool idle() const;
+    // A box is open or waits to open.
+    bool boxPending() const;
     bool CancelRequested() const { return m_cancelRequested; }
     const QString& PendingCaption() const { return m_pendingCaption; }
     const QTimer& timerComm() const { return m_timerComm; }
@@ -97,7 +102,7 @@ Q_SIGNALS:
     void woken();
     // A command's exchange began (true) or ended (false).
     void operationChanged(bool running);
-    // The link has just become idle.
+    // The link has just become idle, or the last box it held was answered.
     void becameIdle();
 
 private:
@@ -123,6 +128,7 @@ private:
 
     AppContext& m_ctx;
     SerialControl& m_port;
+    HeldBoxes* m_boxes;
     LinkSettings m_settings;
     FrameCollector m_rx;
     QTimer m_timerComm;

@@ -103,6 +103,30 @@ TEST_F(CommandDispatcherTest, DuringAWaitOtherLinkCommandsAreRefusedAndTheSendTi
     EXPECT_FALSE(written().contains("\x82\r"));
 }
 
+// The send timer's command for a device's data request that comes while a
+// result box is open waits until the box is answered: it would cover the box.
+TEST_F(CommandDispatcherTest, SendTimerWaitsBehindAnOpenBox)
+{
+    app->settings().ShowMsgBox = true;
+    QByteArray writtenWhileOpen = "box never opened";
+    ui.whileBoxOpen = [&](const FakeUserInterface::Box& box) {
+        if (box.text != QStringLiteral("Comm_OnlineTest_Info"))
+            return;
+        app->InterpretMenuCommand(107);
+        QEventLoop open;
+        QTimer::singleShot(100, &open, &QEventLoop::quit);
+        open.exec();
+        writtenWhileOpen = written();
+    };
+    port.receive("\x81\r");
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    EXPECT_TRUE(writtenWhileOpen.isEmpty());
+    ASSERT_FALSE(written().isEmpty());
+    EXPECT_EQ(quint8(written().at(0)), 0x85);
+}
+
 TEST_F(CommandDispatcherTest, SeparatorNumberIsLoggedAsUnknown)
 {
     app->InterpretMenuCommand(4);

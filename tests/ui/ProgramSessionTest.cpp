@@ -8,6 +8,7 @@
 #include "SettingsFile.h"
 #include "SimulatorProcess.h"
 #include "TestFolder.h"
+#include "TransferDialog.h"
 #include "UiTestEnv.h"
 
 #include "pages/LayerPage.h"
@@ -198,6 +199,67 @@ TEST_F(SlowDeviceSession, SecondLinkCommandWhileOneIsWaiting)
     EXPECT_TRUE(runUntil([this] { return sim.lines().filter(QStringLiteral("TX 86")).size() == 1; }, 3000));
     EXPECT_TRUE(sim.lines().filter(QStringLiteral("RX 80")).isEmpty()) << "no link test of the program's own";
     EXPECT_EQ(boxes.size(), 1) << "only the query: " << boxes.join(QLatin1Char('\n')).toStdString();
+}
+
+// Result boxes with "ShowMsgBox" on, held open by the user for a while.
+class ResultBoxSession : public ProgramSession
+{
+protected:
+    void SetUp() override
+    {
+        ProgramSession::SetUp();
+        const QString ini = folder.file(QStringLiteral("ZEL308Tools.Ini"));
+        const auto set = [&ini](const char* key, const char* value) {
+            WriteSetting(ini, QStringLiteral("Main"), QString::fromLatin1(key), QString::fromLatin1(value), false);
+        };
+        set("ShowMsgBox", "yes");
+        set("RequestStatus", "no");
+        set("RequestData", "no");
+        for (const char* key : {"SystemResetEnabled", "VersionInfoEnabled", "OnlineTestEnabled"})
+            set(key, "yes");
+    }
+
+    int answeredLinkTests() { return sim.lines().filter(QStringLiteral("RX 81")).size(); }
+};
+
+// While each result box is open, the device runs a link test: it is answered
+// before the user closes the box, and no transfer dialog stands behind the box.
+TEST_F(ResultBoxSession, DeviceLinkTestsAreAnsweredWhileAResultBoxIsOpen)
+{
+    ASSERT_EQ(app->Start(*shell), 0) << boxes.join(QLatin1Char('\n')).toStdString();
+    struct Opened
+    {
+        QString text;
+        bool dialogBehind;
+        bool answered;
+    };
+    QList<Opened> opened;
+    ui.setBoxAnswer([&](QMessageBox& box) {
+        if (box.standardButtons() & QMessageBox::Yes)
+            return QMessageBox::Yes;
+        const bool dialogBehind = ui.transferDialog()->isVisible();
+        const int before = answeredLinkTests();
+        sim.command(QStringLiteral("80"));
+        const bool answered = runUntil([&] { return answeredLinkTests() > before; }, 2000);
+        opened.append({box.text(), dialogBehind, answered});
+        return QMessageBox::Ok;
+    });
+    const QStringList results = {
+        QStringLiteral("Online-Test erfolgreich: Das System antwortet."),
+        QStringLiteral("Versionsinformation vom System empfangen"),
+        QStringLiteral("Daten vom System empfangen"),
+        QStringLiteral("Daten erfolgreich an das System gesendet"),
+        QStringLiteral("System-Reset ausgeführt"),
+    };
+    const int commands[] = {9, 8, 6, 5, 7};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(commands[i]);
+        shell->mainWindow()->toolButton(commands[i])->trigger();
+        ASSERT_TRUE(runUntil([&] { return opened.size() > i; }, 3000));
+        EXPECT_EQ(opened[i].text, results[i]);
+        EXPECT_FALSE(opened[i].dialogBehind);
+        EXPECT_TRUE(opened[i].answered);
+    }
 }
 
 } // namespace
