@@ -54,6 +54,8 @@ SerialLink::SerialLink(AppContext& ctx, SerialControl& port, HeldBoxes* boxes, Q
 {
     if (m_boxes)
         connect(m_boxes, &HeldBoxes::settled, this, &SerialLink::noteIdle);
+    m_reopenTimer.setInterval(ReopenIntervalMs);
+    connect(&m_reopenTimer, &QTimer::timeout, this, &SerialLink::reopenLostPort);
     m_timerComm.setTimerType(Qt::PreciseTimer);
     connect(&m_timerComm, &QTimer::timeout, this, &SerialLink::WaitForData);
     connect(&m_port, &SerialControl::received, this, &SerialLink::onReceived);
@@ -147,11 +149,15 @@ bool SerialLink::OpenPort()
     }
     m_rx.clear();
     m_reopenAfterLoss = false;
+    m_reopenTimer.stop();
     return true;
 }
 
 bool SerialLink::ClosePort()
 {
+    // Closed on purpose: it stays closed until it is opened on purpose.
+    m_reopenAfterLoss = false;
+    m_reopenTimer.stop();
     m_portIsOpen = m_port.PortOpen();
     if (!m_portIsOpen)
         return true;
@@ -476,6 +482,7 @@ void SerialLink::onPortFailed(const QString& description)
     m_portIsOpen = false;
     m_timerComm.stop();
     m_rx.clear();
+    m_reopenTimer.start();
     Q_EMIT woken();
     // A running wait ends first and then reports; with none running, report now.
     if (m_activeWaits == 0)
@@ -488,9 +495,33 @@ void SerialLink::reportPortLoss()
         return;
     m_lossUnreported = false;
     ShowLinkMessage(m_ctx,
-                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), m_lossText),
+                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_PortLost_Err")),
+                                  QString::number(m_port.CommPort()), m_lossText),
                     ToBoxAlways | ToStatus | ToLog);
     m_ctx.ui.setBusy(false);
+}
+
+void SerialLink::reopenLostPort()
+{
+    if (!m_reopenAfterLoss || m_port.PortOpen()) {
+        m_reopenTimer.stop();
+        return;
+    }
+    // A command in progress opens the port itself, and the settings dialog must
+    // not find it opened under its hands.
+    if (m_operations > 0)
+        return;
+    // Quietly: the loss was told once, and the device may take a while to come back.
+    if (!m_port.setPortOpen(true).ok() || !m_port.PortOpen())
+        return;
+    m_portIsOpen = true;
+    m_rx.clear();
+    m_reopenAfterLoss = false;
+    m_reopenTimer.stop();
+    ShowLinkMessage(m_ctx,
+                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_PortBack_Info")),
+                                  QString::number(m_port.CommPort())),
+                    ToStatus | ToLog);
 }
 
 void SerialLink::flushDiscarded()

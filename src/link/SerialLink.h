@@ -41,6 +41,9 @@ public:
     // boxes back while it is busy.
     SerialLink(AppContext& ctx, SerialControl& port, HeldBoxes* boxes = nullptr, QObject* parent = nullptr);
 
+    // A lost port is tried again this often until it opens.
+    static constexpr int ReopenIntervalMs = 1500;
+
     // Start-up set-up: 0, or the failing sub-step (1 ... 11 as ReadCommSettings,
     // 12 debug level, 13 the test opening of the port).
     int InitLink();
@@ -123,6 +126,7 @@ private:
     void noteIdle();
     void onPortFailed(const QString& description);
     void reportPortLoss();
+    void reopenLostPort();
     void flushDiscarded();
     void logNotes();
 
@@ -132,6 +136,7 @@ private:
     LinkSettings m_settings;
     FrameCollector m_rx;
     QTimer m_timerComm;
+    QTimer m_reopenTimer;
     QString m_pendingCaption;
     QString m_lastError;
     bool m_portIsOpen = false;

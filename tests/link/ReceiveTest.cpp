@@ -231,7 +231,7 @@ TEST_F(ReceiveTest, PortLostDuringWaitForResponseEndsItAtOnce)
     EXPECT_LT(t.elapsed(), 500);
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_WaitForResponse_Err")));
     EXPECT_EQ(ui.boxes.size(), 1);
-    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_TransmitData_Err"));
+    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_PortLost_Err"));
     EXPECT_FALSE(link->WaitingForResponse());
 }
 
