@@ -11,7 +11,7 @@ ini="$bin/ZEL308Tools.Ini"
 if printf '%s\n' "${@:2}" | grep -qi zel312s; then ini="$bin/ZEL312sTools.Ini"; fi
 link=/tmp/ZEL308Tools-devsim
 
-"$bin/devsim" --link "$link" --pace 19200 > "$build/devsim.log" 2>&1 &
+"$bin/devsim" --link "$link" --pace 19200 --settings "$ini" > "$build/devsim.log" 2>&1 &
 sim=$!
 trap 'kill $sim 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done

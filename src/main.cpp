@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     QtUserInterface ui;
     // The end procedure ends the process at once, from wherever it runs.
-    Application app(identity, ui, clock, port, [] { std::exit(0); });
+    Application app(identity, ui, clock, port, [](int exitStatus) { std::exit(exitStatus); });
     MainShell shell(app, ui);
     // For `make run` on a machine without a display: save a picture of the
     // main window once start-up has settled (boxes it shows included), then end

@@ -18,6 +18,8 @@ public:
 
     // The protocol window's text view, the log's screen target from the start.
     virtual TextSink* protocolView() = 0;
+    // Whether the platform draws its widgets with a themed style.
+    virtual bool themeActive() const = 0;
 
     // The about window in splash use, shown without waiting and painted.
     virtual void showSplash() = 0;

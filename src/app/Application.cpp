@@ -45,7 +45,7 @@ void Application::InterpretMenuCommand(int number)
 
 bool Application::EndProgram(bool ask)
 {
-    return m_shutdown ? m_shutdown->EndProgram(ask) : true;
+    return m_shutdown ? m_shutdown->EndProgram(ask, m_exitStatus) : true;
 }
 
 void Application::TestTransferEncoding()
@@ -71,8 +71,11 @@ int Application::Start(AppWindows& windows)
     m_windows = &windows;
     int step = 0;
     const int failed = runStart(windows, step);
-    if (failed != 0 || step != 0)
+    if (!m_settings.InitDone) {
+        // Scripts and service managers tell a failed start by the exit status.
+        m_exitStatus = failed > 0 ? failed : 1;
         fail(failed);
+    }
     return failed;
 }
 
@@ -80,6 +83,7 @@ int Application::Start(AppWindows& windows)
 // numbering of the fixed failure texts.
 int Application::runStart(AppWindows& windows, int& step)
 {
+    m_settings.ThemeActive = windows.themeActive();
     m_settings.MaxMainHeight = 10770;
     m_settings.InitDone = false;
     const qint64 startTick = m_clock.tickMs();
@@ -104,6 +108,12 @@ int Application::runStart(AppWindows& windows, int& step)
     m_context = std::make_unique<AppContext>(AppContext{m_settings, *m_messages, *m_log, *m_boxes, m_clock});
     m_shutdown = std::make_unique<Shutdown>(*m_context, windows, m_terminate);
 
+    // Every key would read as missing; the user needs to know why.
+    m_failureText = SettingsFileTooLargeText(m_settings);
+    if (!m_failureText.isEmpty()) {
+        step = 17;
+        return step;
+    }
     step = ReadMainSettings(m_settings);
     if (step != 0)
         return step;
@@ -120,7 +130,8 @@ int Application::runStart(AppWindows& windows, int& step)
     m_dataContext = std::make_unique<DataContext>(DataContext{*m_context, m_data, windows.nameBoxes()});
     m_data.Reset = m_data.Current;
     m_data.Current = m_data.Reset;
-    m_ui.dataSetToPages();
+    if (!m_ui.dataSetToPages())
+        return step;
 
     m_link = std::make_unique<SerialLink>(*m_context, m_port, m_boxes.get());
     m_shutdown->setLink(m_link.get());
@@ -174,10 +185,8 @@ int Application::runStart(AppWindows& windows, int& step)
     windows.closeSplash();
     PumpEvents();
 
-    if (ResetDataSet(*m_dataContext, false, true) == ResetOutcome::EndProgram) {
-        m_shutdown->EndProgram(false);
-        return 0;
-    }
+    if (ResetDataSet(*m_dataContext, false, true) == ResetOutcome::EndProgram)
+        return kEndedWithoutStep;
     if (m_settings.RequestStatus)
         m_dispatcher->InterpretMenuCommand(kVersionQueryCommand);
     if (m_settings.RequestData) {
@@ -196,14 +205,15 @@ int Application::runStart(AppWindows& windows, int& step)
 void Application::fail(int step)
 {
     if (step > 0) {
-        const QString text = StartupStepText(step, m_settings.isGerman());
+        const QString text =
+            m_failureText.isEmpty() ? StartupStepText(step, m_settings.isGerman()) : m_failureText;
         m_ui.messageBox(MessageIcon::Exclamation, m_settings.boxTitle(), text.trimmed());
         ShowStatus(m_ui, text);
         if (m_log)
             m_log->WriteLog(text);
     }
     if (m_shutdown)
-        m_shutdown->EndProgram(false);
+        m_shutdown->EndProgram(false, m_exitStatus);
     else
-        m_terminate();
+        m_terminate(m_exitStatus);
 }

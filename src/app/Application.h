@@ -33,11 +33,17 @@ public:
                 Shutdown::Terminate terminate);
     ~Application();
 
-    // 0 when the program is ready; otherwise the failing step (the program has
-    // then been ended through the end procedure).
+    // Start-up ended the program without a step of its own: the start-up data
+    // file could not be read (that read has reported why).
+    static constexpr int kEndedWithoutStep = -1;
+
+    // 0 when the program is ready; otherwise the failing step or
+    // kEndedWithoutStep. The program has then been ended through the end
+    // procedure, with the failing step as exit status (1 without a step).
     int Start(AppWindows& windows);
 
     void InterpretMenuCommand(int number);
+    // Ends with exit status 0, or with the failed step's after a failed start-up.
     bool EndProgram(bool ask);
     // The debug button: the pages' data set is encoded as a kind "20" frame and
     // decoded again, so a mismatch between both directions shows on the pages.
@@ -79,4 +85,9 @@ private:
     std::unique_ptr<ConfigTransfer> m_configs;
     std::unique_ptr<CommandDispatcher> m_dispatcher;
     AppWindows* m_windows = nullptr;
+    // Replaces the fixed text of the failing step when start-up knows better.
+    QString m_failureText;
+    // 0, or once start-up has failed the step (1 without one), also when the
+    // end comes from elsewhere while the failure is shown.
+    int m_exitStatus = 0;
 };

@@ -4,6 +4,7 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "AppWindows.h"
+#include "Helpers.h"
 #include "MessageTexts.h"
 #include "SerialLink.h"
 #include "SettingsFile.h"
@@ -14,7 +15,7 @@ Shutdown::Shutdown(AppContext& ctx, AppWindows& windows, Terminate terminate)
 {
 }
 
-bool Shutdown::EndProgram(bool ask)
+bool Shutdown::EndProgram(bool ask, int exitStatus)
 {
     if (m_ended)
         return true;
@@ -29,18 +30,22 @@ bool Shutdown::EndProgram(bool ask)
 
     const QString& file = m_ctx.settings.SettingsFile;
     if (m_windows.mainWindowExists() && m_placementRestored) {
-        SaveWindowPlacement(file, QStringLiteral("Screen"), QStringLiteral("Coord_"), m_windows.mainPlacement(),
-                            m_windows.mainIsNormal());
-        WriteSetting(file, QStringLiteral("Recent"), QStringLiteral("ActTabStrip"),
-                     QString::number(m_windows.selectedTabNumber()), false);
+        const bool placed = SaveWindowPlacement(file, QStringLiteral("Screen"), QStringLiteral("Coord_"),
+                                                m_windows.mainPlacement(), m_windows.mainIsNormal());
+        const bool paged = WriteSetting(file, QStringLiteral("Recent"), QStringLiteral("ActTabStrip"),
+                                        QString::number(m_windows.selectedTabNumber()), false);
+        if (!placed || !paged)
+            m_ctx.log.WriteLog(QStringLiteral("  ") +
+                               FormatMessage(m_ctx.messages.get(QStringLiteral("WriteSettings_Err")), file));
     }
-    TidySettingsFile(file);
+    if (m_ctx.settings.InitDone)
+        TidySettingsFile(file);
     if (m_link)
         m_link->ClosePort();
     m_ctx.log.CloseLog();
     if (m_windows.mainWindowExists())
         m_windows.hideMainWindow();
     m_windows.closeOtherWindows();
-    m_terminate();
+    m_terminate(exitStatus);
     return true;
 }

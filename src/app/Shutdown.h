@@ -12,7 +12,8 @@ class SerialLink;
 class Shutdown
 {
 public:
-    using Terminate = std::function<void()>;
+    // Ends the process with the given exit status.
+    using Terminate = std::function<void(int exitStatus)>;
 
     Shutdown(AppContext& ctx, AppWindows& windows, Terminate terminate);
 
@@ -22,9 +23,11 @@ public:
     // page are not the user's and must not overwrite the stored ones.
     void setPlacementRestored(bool restored) { m_placementRestored = restored; }
 
-    // False when the user declined; otherwise the process ends (tests replace
-    // the termination, and the call then returns true).
-    bool EndProgram(bool ask);
+    // False when the user declined; otherwise the process ends with the exit
+    // status (tests replace the termination, and the call then returns true).
+    // The settings file is tidied only after a start-up that went through: a
+    // file start-up could not use is left as the user wrote it.
+    bool EndProgram(bool ask, int exitStatus = 0);
     bool ended() const { return m_ended; }
 
 private:

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -154,18 +155,10 @@ void AppLog::WriteLog(const QString& txt, bool toLog, bool toScreen, quint32 col
 
 void AppLog::appendToFile(const QString& txt, const QString& stampText, bool toScreen, quint32 color)
 {
-    QFile file(m_fileName);
-    int step = 2;
-    const auto fail = [&] { WriteProto(fillErrorText(m_errorText, step, file.errorString()), 255); };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        fail();
-        return;
-    }
-
     QString text = txt;
     QString lines;
+    int step = 3; // of the start line; 4 a text line, 5 the end line
     if (txt.size() == 1) {
-        step = 3;
         lines = stampText + QStringLiteral("***** Start *****") + kCrLf;
     } else if (txt.size() > 1) {
         step = 4;
@@ -176,18 +169,33 @@ void AppLog::appendToFile(const QString& txt, const QString& stampText, bool toS
         step = 5;
         lines = stampText + QStringLiteral("***** End   *****") + kCrLf + kCrLf + kCrLf;
     }
+
+    QFile file(m_fileName);
     const QByteArray bytes = Cp1252::encode(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        fail();
-        return;
-    }
+    int failedStep = 0;
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        failedStep = 2;
+    else if (file.write(bytes) != bytes.size() || !file.flush())
+        failedStep = step;
+    // A failed flush leaves the file's own text at "Unknown error"; the system's
+    // reason is in errno right after the step that failed.
+    const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
+    file.close();
+    if (failedStep == 0 && file.error() != QFileDevice::NoError)
+        failedStep = 7;
+
+    // The screen gets every text, whether the file took it or not.
     if (step == 4 && toScreen)
         WriteProto(stampText + QStringLiteral("  ") + text, color);
-
-    step = 7;
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        fail();
+    if (failedStep == 0) {
+        m_failureShown = false;
+        return;
+    }
+    // Once, not after every line, until the file takes a line again.
+    if (!m_failureShown)
+        WriteProto(fillErrorText(m_errorText, failedStep, reason), 255);
+    m_failureShown = true;
 }
 
 void AppLog::WriteProto(const QString& txt, quint32 color)

@@ -23,8 +23,9 @@ public:
 // A "$DATE$" token in the file name is replaced by today's date, and writing
 // rolls over to the new day's file after midnight. The file is opened and closed
 // for every line, so other programs can read it at any time; lines are
-// Windows-1252 with CR LF. The log never fails towards its caller: a failed
-// write shows the error text in red on screen.
+// Windows-1252 with CR LF. The log never fails towards its caller: a text the
+// file cannot take still goes to the screen, and the error text follows it in
+// red, once until the file takes a line again.
 class AppLog
 {
 public:
@@ -79,4 +80,5 @@ private:
     bool m_toFileDisabled = false;
     bool m_toScreenDisabled = false;
     QString m_errorText = QStringLiteral("Fehler & beim Schreiben des Logs (&)");
+    bool m_failureShown = false;
 };

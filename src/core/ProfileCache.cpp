@@ -86,7 +86,9 @@ bool ProfileCache::update(const QString& path, const std::function<ProfileFile::
         break;
     }
     const QByteArray bytes = loaded.file.bytes();
-    if (!WriteFileAtomically(absolutePath, bytes))
+    // A folder that refuses the temporary file need not stop a file that may be written.
+    if (!WriteFileAtomically(absolutePath, bytes) &&
+        !(loaded.state == State::Loaded && WriteFileInPlace(absolutePath, bytes)))
         return false;
     remember(absolutePath, stampOf(absolutePath), bytes, loaded.file);
     return true;

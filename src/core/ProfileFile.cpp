@@ -13,14 +13,6 @@ QString keyId(const QString& foldedSection, const QString& foldedKey)
     return foldedSection + QLatin1Char('\n') + foldedKey;
 }
 
-QString stripQuotes(const QString& value)
-{
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')))
-        return value.mid(1, value.size() - 2);
-    return value;
-}
-
 bool hasLineBreak(const QString& text)
 {
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
@@ -42,9 +34,11 @@ bool validKeyName(const QString& name)
 ProfileFile ProfileFile::parse(const QByteArray& bytes)
 {
     ProfileFile file;
-    file.m_encoding = TextFile::detectEncoding(bytes);
-    file.m_newline = TextFile::newlineFor(bytes);
-    const QList<TextFile::RawLine> raw = TextFile::splitLines(bytes);
+    file.m_storage = TextFile::detectStorage(bytes);
+    const QByteArray text = TextFile::toLineBytes(bytes, file.m_storage);
+    file.m_encoding = TextFile::detectEncoding(text);
+    const QList<TextFile::RawLine> raw = TextFile::splitLines(text);
+    file.m_newline = TextFile::newlineFor(raw);
     file.m_lines.reserve(raw.size());
     for (const TextFile::RawLine& line : raw)
         file.m_lines.append(file.makeLine(line.text, line.ending, file.m_lines.isEmpty()));
@@ -61,7 +55,7 @@ QByteArray ProfileFile::bytes() const
     out.reserve(total);
     for (const Line& line : m_lines)
         out.append(line.text).append(line.ending);
-    return out;
+    return TextFile::toFileBytes(out, m_storage);
 }
 
 ProfileFile::Line ProfileFile::makeLine(QByteArray text, QByteArrayView ending, bool firstLine) const
@@ -94,7 +88,7 @@ ProfileFile::Line ProfileFile::makeLine(QByteArray text, QByteArrayView ending, 
     if (line.name.isEmpty())
         return line;
     line.kind = Kind::Key;
-    line.value = stripQuotes(TextFile::trimBlanks(QStringView(trimmed).sliced(eq + 1)));
+    line.value = TextFile::unquote(TextFile::trimBlanks(QStringView(trimmed).sliced(eq + 1)));
     return line;
 }
 

@@ -83,6 +83,7 @@ private:
     // "\n" and case-folded key name -> the key's first line in that section.
     QHash<QString, Section> m_sections;
     QHash<QString, qsizetype> m_keys;
-    TextFile::Encoding m_encoding = TextFile::Encoding::Utf8;
+    TextFile::Storage m_storage = TextFile::Storage::Bytes;
+    TextFile::Encoding m_encoding = TextFile::Encoding::Utf8; // of the line bytes
     QByteArrayView m_newline{"\r\n", 2};
 };

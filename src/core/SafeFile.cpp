@@ -6,9 +6,11 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <qt_windows.h>
 #else
 #include <cstdio>
+#include <unistd.h>
 #endif
 
 #include <cerrno>
@@ -61,6 +63,48 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         file.cancelWriting();
     }
     return ok;
+}
+
+bool SyncToDisk(QFile& file)
+{
+#ifdef Q_OS_WIN
+    const int fd = file.handle();
+    return fd < 0 || _commit(fd) == 0;
+#else
+    return fsync(file.handle()) == 0;
+#endif
+}
+
+bool WriteFileInPlace(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (isReadOnlyTarget(path, error, nullptr))
+        return false;
+    // Unbuffered, so that the check reads what the system holds, not our buffer.
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const auto put = [&file](const QByteArray& content) {
+        return file.seek(0) && file.write(content) == content.size() && file.resize(content.size()) &&
+               SyncToDisk(file);
+    };
+    const auto holds = [&file](const QByteArray& content) { return file.seek(0) && file.readAll() == content; };
+    if (put(bytes) && holds(bytes))
+        return true;
+    const int reason = errno;
+    if (error)
+        *error = reason != 0 ? qt_error_string(reason) : file.errorString();
+    put(old);
+    return false;
 }
 
 bool ReplaceFile(const QString& from, const QString& to, QString* error, int* errorNumber)

@@ -28,7 +28,9 @@ QString ReadSetting(const QString& file, const QString& section, const QString& 
                     const QString& defaultText)
 {
     const ProfileCache::Loaded loaded = SharedProfileCache().load(file);
-    return cleanValue(loaded.file.value(section, key).value_or(defaultText));
+    // A quoted default loses its quotes as a quoted value from the file does.
+    return cleanValue(
+        loaded.file.value(section, key).value_or(TextFile::unquote(TextFile::trimBlanks(defaultText))));
 }
 
 bool ReadSectionKeys(const QString& file, const QString& section, QStringList& keys, QStringList* values)

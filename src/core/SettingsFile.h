@@ -9,12 +9,14 @@
 // blanks around them, comments and the order of the file are kept, new sections
 // go to the end of the file and new keys to the end of their section, and lines
 // that are not touched keep their bytes. A value enclosed in matching double or
-// single quotes is read without them. A file that is valid UTF-8 is read and
-// written as UTF-8, any other as Windows-1252 (a new file is UTF-8). Parsed files
-// are cached, so repeated reads cost a file status query each.
+// single quotes is read without them. A UTF-16 file with its byte-order mark is
+// read and written as UTF-16; a file that is valid UTF-8 as UTF-8, any other as
+// Windows-1252 (a new file is UTF-8). Lines end at CRLF, LF or a lone CR; new
+// lines take the break the file uses most. Parsed files are cached, so repeated
+// reads cost a file status query each.
 
 // The cleaned value: at most 127 characters, cut at the first ";", TABs removed,
-// trimmed. The default passes the same cleaning.
+// trimmed. The default passes the same cleaning, after its quotes are removed.
 QString ReadSetting(const QString& file, const QString& section, const QString& key,
                     const QString& defaultText);
 
@@ -24,7 +26,8 @@ bool ReadSectionKeys(const QString& file, const QString& section, QStringList& k
                      QStringList* values = nullptr);
 
 // Writes (creating file, section and key as needed) or, with deleteIfEmpty and a
-// blank value, deletes the key. True when the file holds the change afterwards:
+// blank value, deletes the key. When the folder refuses the temporary file of the
+// save but the file itself may be written, it is written in place. True when the file holds the change afterwards:
 // written, or already so (nothing is rewritten then). False when the file could
 // not be read or written (the old file stays whole) or a name cannot be stored
 // (empty, a line break, "=" or a leading ";" / "[" in a key, "]" in a section).
@@ -33,7 +36,7 @@ bool WriteSetting(const QString& file, const QString& section, const QString& ke
                   bool deleteIfEmpty);
 
 // Rewrites the file with the "=" of every section aligned and runs of blank lines
-// folded to one, keeping its code page. The new text goes to "tmptmp.tmp" in the
+// folded to one, keeping its code page and its line breaks. The new text goes to "tmptmp.tmp" in the
 // same folder, which is then renamed over the file. 0 on success (also when the
 // file is already tidy), otherwise step * 1000 + the system's error number:
 // 1000 no such file, 2xxx opening, 3009 a key line before the first section,
@@ -57,8 +60,8 @@ struct TwipRect
 };
 
 // Stores prefix X, Y (and W, H) in twips; nothing when the window is not in its
-// normal state (minimised or maximised).
-void SaveWindowPlacement(const QString& file, const QString& section, const QString& prefix,
+// normal state (minimised or maximised). False when the file could not be written.
+bool SaveWindowPlacement(const QString& file, const QString& section, const QString& prefix,
                          const TwipRect& window, bool normalState, bool saveWidth = true,
                          bool saveHeight = true);
 

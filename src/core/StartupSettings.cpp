@@ -2,7 +2,11 @@
 
 #include "AppSettings.h"
 #include "Helpers.h"
+#include "ProfileFile.h"
 #include "SettingsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -174,6 +178,19 @@ qint16 ReadCountSetting(const QString& file, const QString& section, const QStri
     if (value > max)
         return static_cast<qint16>(max);
     return static_cast<qint16>(value % 2 == 0 ? value : 2);
+}
+
+QString SettingsFileTooLargeText(const AppSettings& settings)
+{
+    const QFileInfo info(settings.SettingsFile);
+    if (!info.isFile() || info.size() <= ProfileFile::kMaxBytes)
+        return {};
+    const QString name = QDir::toNativeSeparators(settings.SettingsFile);
+    const QString text = settings.isGerman()
+                             ? QStringLiteral("Die Einstellungsdatei <%1> ist zu gro\u00DF zum Lesen: %2 Bytes, "
+                                              "h\u00F6chstens %3")
+                             : QStringLiteral("The settings file <%1> is too large to read: %2 bytes, at most %3");
+    return text.arg(name).arg(info.size()).arg(ProfileFile::kMaxBytes);
 }
 
 QString StartupStepText(int step, bool german)

@@ -36,5 +36,9 @@ int ReadMainSettings(AppSettings& settings);
 qint16 ReadCountSetting(const QString& file, const QString& section, const QString& key, int max,
                         int defaultValue, bool* ok = nullptr);
 
+// For a settings file above the reader's bound, the start-up text naming it as
+// too large, with its size (German or English by the language); "" otherwise.
+QString SettingsFileTooLargeText(const AppSettings& settings);
+
 // The fixed German or English text of a failing start-up step; "" for steps without one.
 QString StartupStepText(int step, bool german);

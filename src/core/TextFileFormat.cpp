@@ -2,12 +2,22 @@
 
 #include "Cp1252.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 namespace TextFile {
 
 namespace {
 constexpr QByteArrayView kCrLf{"\r\n", 2};
 constexpr QByteArrayView kLf{"\n", 1};
 constexpr QByteArrayView kCr{"\r", 1};
+constexpr QByteArrayView kUtf16LEBom{"\xFF\xFE", 2};
+constexpr QByteArrayView kUtf16BEBom{"\xFE\xFF", 2};
+
+QStringConverter::Encoding utf16Of(Storage storage)
+{
+    return storage == Storage::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+}
 } // namespace
 
 bool isValidUtf8(QByteArrayView bytes)
@@ -73,41 +83,83 @@ QByteArray encode(QStringView text, Encoding encoding)
     return Cp1252::encode(text.toString());
 }
 
+Storage detectStorage(QByteArrayView fileBytes)
+{
+    if (fileBytes.startsWith(kUtf16LEBom))
+        return Storage::Utf16LE;
+    if (fileBytes.startsWith(kUtf16BEBom))
+        return Storage::Utf16BE;
+    return Storage::Bytes;
+}
+
+QByteArray toLineBytes(const QByteArray& fileBytes, Storage storage)
+{
+    if (storage == Storage::Bytes)
+        return fileBytes;
+    QStringDecoder decoder(utf16Of(storage), QStringConverter::Flag::Stateless);
+    const QString text = decoder(QByteArrayView(fileBytes).sliced(kUtf16LEBom.size()));
+    return kUtf8Bom.toByteArray() + text.toUtf8();
+}
+
+QByteArray toFileBytes(const QByteArray& lineBytes, Storage storage)
+{
+    if (storage == Storage::Bytes)
+        return lineBytes;
+    QByteArrayView utf8 = lineBytes;
+    if (utf8.startsWith(kUtf8Bom))
+        utf8 = utf8.sliced(kUtf8Bom.size());
+    QStringEncoder encoder(utf16Of(storage), QStringConverter::Flag::Stateless);
+    const QByteArray text = encoder(QString::fromUtf8(utf8));
+    return (storage == Storage::Utf16LE ? kUtf16LEBom : kUtf16BEBom).toByteArray() + text;
+}
+
 QList<RawLine> splitLines(const QByteArray& bytes)
 {
     QList<RawLine> lines;
+    const char* const data = bytes.constData();
+    const qsizetype n = bytes.size();
     qsizetype start = 0;
-    while (start < bytes.size()) {
-        const qsizetype lf = bytes.indexOf('\n', start);
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && data[end] != '\n' && data[end] != '\r')
+            ++end;
         RawLine line;
-        if (lf < 0) {
-            line.text = bytes.mid(start);
-            if (line.text.endsWith('\r')) {
-                line.text.chop(1);
-                line.ending = kCr;
-            }
-            start = bytes.size();
+        line.text = bytes.mid(start, end - start);
+        if (end == n) {
+            start = n;
+        } else if (data[end] == '\r' && end + 1 < n && data[end + 1] == '\n') {
+            line.ending = kCrLf;
+            start = end + 2;
         } else {
-            const bool crlf = lf > start && bytes.at(lf - 1) == '\r';
-            line.text = bytes.mid(start, lf - start - (crlf ? 1 : 0));
-            line.ending = crlf ? kCrLf : kLf;
-            start = lf + 1;
+            line.ending = data[end] == '\r' ? kCr : kLf;
+            start = end + 1;
         }
         lines.append(std::move(line));
     }
     return lines;
 }
 
-QByteArrayView newlineFor(const QByteArray& bytes)
+QByteArrayView newlineFor(const QList<RawLine>& lines)
 {
-    const bool hasLf = bytes.contains('\n');
-    const bool hasCrLf = bytes.contains("\r\n");
-    return hasLf && !hasCrLf ? kLf : kCrLf;
+    qsizetype crlf = 0;
+    qsizetype lf = 0;
+    qsizetype cr = 0;
+    for (const RawLine& line : lines) {
+        if (line.ending == kCrLf)
+            ++crlf;
+        else if (line.ending == kLf)
+            ++lf;
+        else if (line.ending == kCr)
+            ++cr;
+    }
+    if (crlf >= lf && crlf >= cr)
+        return kCrLf;
+    return lf >= cr ? kLf : kCr;
 }
 
 bool isLineBreak(QByteArrayView ending)
 {
-    return ending == kCrLf || ending == kLf;
+    return !ending.isEmpty();
 }
 
 QString trimBlanks(QStringView text)
@@ -120,6 +172,14 @@ QString trimBlanks(QStringView text)
     while (end > begin && blank(text[end - 1]))
         --end;
     return text.mid(begin, end - begin).toString();
+}
+
+QString unquote(const QString& value)
+{
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')))
+        return value.mid(1, value.size() - 2);
+    return value;
 }
 
 } // namespace TextFile

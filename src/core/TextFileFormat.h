@@ -8,6 +8,9 @@
 
 // Byte-level rules shared by the settings file reader, writer and tidier: which
 // code page a file is in, how it splits into lines and what counts as a blank.
+// Files saved as "Unicode" by Windows editors are UTF-16 with a byte-order mark;
+// the line code works on them as UTF-8 (the mark as the UTF-8 mark) and they
+// become UTF-16 again, with their mark, when written.
 namespace TextFile {
 
 enum class Encoding
@@ -16,10 +19,18 @@ enum class Encoding
     Windows1252
 };
 
+// How the file holds its text on disk.
+enum class Storage
+{
+    Bytes, // UTF-8 or Windows-1252
+    Utf16LE,
+    Utf16BE
+};
+
 struct RawLine
 {
     QByteArray text;       // without the line ending
-    QByteArrayView ending; // "\r\n", "\n", or "" / "\r" for the last line (static text)
+    QByteArrayView ending; // "\r\n", "\n", "\r", or "" for a last line without one (static text)
 };
 
 inline constexpr QByteArrayView kUtf8Bom{"\xEF\xBB\xBF", 3};
@@ -32,14 +43,24 @@ QString decode(QByteArrayView bytes, Encoding encoding);
 // Characters Windows-1252 cannot hold become '?'.
 QByteArray encode(QStringView text, Encoding encoding);
 
-// Lines end at LF (a CR before it belongs to the ending); a file ending in a line
-// break has no empty last line.
+// UTF-16 by its byte-order mark, otherwise bytes.
+Storage detectStorage(QByteArrayView fileBytes);
+// The file's bytes as the line code reads them, and the line code's bytes as the
+// file stores them (a UTF-16 file always starts with its mark).
+QByteArray toLineBytes(const QByteArray& fileBytes, Storage storage);
+QByteArray toFileBytes(const QByteArray& lineBytes, Storage storage);
+
+// Lines end at CRLF, LF or a lone CR, as the Windows profile functions read them;
+// a file ending in a line break has no empty last line.
 QList<RawLine> splitLines(const QByteArray& bytes);
-// The ending for new lines: LF when the file breaks its lines with LF only, else CRLF.
-QByteArrayView newlineFor(const QByteArray& bytes);
+// The ending for new lines: the break the file uses most, CRLF on a tie and for
+// a file without any.
+QByteArrayView newlineFor(const QList<RawLine>& lines);
 bool isLineBreak(QByteArrayView ending);
 
 // Names and values of the profile format are trimmed of blanks and TABs only.
 QString trimBlanks(QStringView text);
+// One pair of enclosing double or single quotes removed.
+QString unquote(const QString& value);
 
 } // namespace TextFile

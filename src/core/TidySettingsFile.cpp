@@ -13,10 +13,7 @@
 #include <optional>
 
 #ifdef Q_OS_WIN
-#include <io.h>
 #include <qt_windows.h>
-#else
-#include <unistd.h>
 #endif
 
 namespace {
@@ -57,23 +54,13 @@ bool isKeyLine(const QString& line)
            line.contains(QLatin1Char('='));
 }
 
-// The new text must be on the disk before the rename, or a crash could leave an
-// empty settings file behind the new name.
-bool syncToDisk(QFile& file)
-{
-#ifdef Q_OS_WIN
-    const int fd = file.handle();
-    return fd < 0 || _commit(fd) == 0;
-#else
-    return fsync(file.handle()) == 0;
-#endif
-}
-
 // Every key line becomes two blanks, the key padded to the longest key of its
 // section, " = " and the value; other lines are trimmed; runs of blank lines
 // shrink to one. Nothing when a key line stands before the first section.
-std::optional<QByteArray> tidied(const QByteArray& bytes)
+std::optional<QByteArray> tidied(const QByteArray& fileBytes)
 {
+    const TextFile::Storage storage = TextFile::detectStorage(fileBytes);
+    const QByteArray bytes = TextFile::toLineBytes(fileBytes, storage);
     const TextFile::Encoding encoding = TextFile::detectEncoding(bytes);
     const QList<TextFile::RawLine> raw = TextFile::splitLines(bytes);
     QByteArray bom;
@@ -101,12 +88,14 @@ std::optional<QByteArray> tidied(const QByteArray& bytes)
         }
     }
 
-    const QByteArrayView newline = TextFile::newlineFor(bytes);
+    // Each line keeps its own break; a last line without one gets the file's usual one.
+    const QByteArrayView newline = TextFile::newlineFor(raw);
     QByteArray out = bom;
     out.reserve(bytes.size() + bytes.size() / 4);
     qsizetype section = -1;
     bool previousEmpty = false;
-    for (const QString& line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
         if (line.startsWith(QLatin1Char('[')))
             ++section;
         if (line.isEmpty() && previousEmpty)
@@ -122,9 +111,9 @@ std::optional<QByteArray> tidied(const QByteArray& bytes)
         } else {
             out += TextFile::encode(line, encoding);
         }
-        out += newline;
+        out += TextFile::isLineBreak(raw[i].ending) ? raw[i].ending : newline;
     }
-    return out;
+    return TextFile::toFileBytes(out, storage);
 }
 
 } // namespace
@@ -166,7 +155,9 @@ qint16 TidySettingsFile(const QString& file)
         QFile::remove(temporary);
         return failure(WriteLines, error);
     }
-    if (!tmp.flush() || !syncToDisk(tmp)) {
+    // The new text must be on the disk before the rename, or a crash could leave
+    // an empty settings file behind the new name.
+    if (!tmp.flush() || !SyncToDisk(tmp)) {
         const int error = lastSystemError();
         tmp.close();
         QFile::remove(temporary);

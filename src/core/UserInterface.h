@@ -41,9 +41,10 @@ public:
     virtual QString saveFileDialog(const FileDialogRequest& request) = 0;
     virtual QString openFileDialog(const FileDialogRequest& request) = 0;
 
-    // Copies between the editor pages and the data set.
+    // Copies between the editor pages and the data set. False when a page could
+    // not take a value of the data set (that failure has been reported).
     virtual void pagesToDataSet() = 0;
-    virtual void dataSetToPages() = 0;
+    virtual bool dataSetToPages() = 0;
 
     // The transfer dialog with its cancel button; a click on cancel runs onCancel.
     // An empty caption keeps the caption of the last showing.

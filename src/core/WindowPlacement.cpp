@@ -37,13 +37,13 @@ int leadingWhole(const QString& text)
 
 } // namespace
 
-void SaveWindowPlacement(const QString& file, const QString& section, const QString& prefix,
+bool SaveWindowPlacement(const QString& file, const QString& section, const QString& prefix,
                          const TwipRect& window, bool normalState, bool saveWidth, bool saveHeight)
 {
     if (!normalState)
-        return;
+        return true;
     // One write for all four values, so the file never holds half a placement.
-    SharedProfileCache().update(file, [&](ProfileFile& profile) {
+    return SharedProfileCache().update(file, [&](ProfileFile& profile) {
         ProfileFile::Change result = ProfileFile::Change::None;
         auto set = [&](const QString& suffix, int value) {
             const ProfileFile::Change change =

@@ -312,7 +312,15 @@ QString DecodeDataSetPayload(const QByteArray& payload, const TransferLayout& la
                              const SelectorLists& lists, DataSet& target)
 {
     PayloadReader reader(payload, 3); // after the kind and the two version bytes
-    return readDataSet(reader, layout, lists, target) ? QString() : reader.error();
+    if (!readDataSet(reader, layout, lists, target))
+        return reader.error();
+    // Digits left over come from a device set up for other counts (more faders,
+    // longer names): everything after the names would sit in the wrong fields.
+    if (reader.position() < payload.size())
+        return QStringLiteral("Payload too long: %1 digits, the counts give %2")
+            .arg(payload.size())
+            .arg(reader.position());
+    return {};
 }
 
 bool InterpretHexData(DataContext& ctx, const SelectorLists& lists, ConfigCollection& collect,

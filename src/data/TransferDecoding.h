@@ -26,7 +26,8 @@ bool InterpretHexData(DataContext& ctx, const SelectorLists& lists, ConfigCollec
                       const QByteArray& payload, QString* failure = nullptr);
 
 // Reads a kind "20" payload into `target` (which holds the reset image): every
-// value that matches no list entry keeps its value there. Empty, or why it failed;
+// value that matches no list entry keeps its value there. Empty, or why it failed
+// (also when digits are left over after the last field);
 // on a failure `target` holds what was read up to it.
 QString DecodeDataSetPayload(const QByteArray& payload, const TransferLayout& layout,
                              const SelectorLists& lists, DataSet& target);

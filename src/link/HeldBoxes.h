@@ -42,7 +42,7 @@ public:
     QString saveFileDialog(const FileDialogRequest& request) override { return m_ui.saveFileDialog(request); }
     QString openFileDialog(const FileDialogRequest& request) override { return m_ui.openFileDialog(request); }
     void pagesToDataSet() override { m_ui.pagesToDataSet(); }
-    void dataSetToPages() override { m_ui.dataSetToPages(); }
+    bool dataSetToPages() override { return m_ui.dataSetToPages(); }
     void showTransferDialog(const QString& caption, std::function<void()> onCancel) override
     {
         m_ui.showTransferDialog(caption, std::move(onCancel));

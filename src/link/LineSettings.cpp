@@ -1,8 +1,11 @@
 #include "LineSettings.h"
 
+#include "Helpers.h"
+
 #include <QStringList>
 
-std::optional<LineSettings> LineSettings::parse(const QString& text, QString* error)
+std::optional<LineSettings> LineSettings::parse(const QString& text, QString* error,
+                                                const LineSettingsTexts& texts)
 {
     auto fail = [error](const QString& why) -> std::optional<LineSettings> {
         if (error)
@@ -23,12 +26,12 @@ std::optional<LineSettings> LineSettings::parse(const QString& text, QString* er
 
     const QString parity = items[1].trimmed();
     if (parity.size() != 1 || !QStringLiteral("NEOMS").contains(parity))
-        return fail(QStringLiteral("Invalid parity \"%1\"").arg(parity));
+        return fail(FormatMessage(texts.invalidParity, parity));
     s.parity = parity.at(0).toLatin1();
 
     s.dataBits = items[2].trimmed().toInt(&ok);
     if (!ok || s.dataBits < 5 || s.dataBits > 8)
-        return fail(QStringLiteral("Unsupported number of data bits \"%1\"").arg(items[2].trimmed()));
+        return fail(FormatMessage(texts.unsupportedDataBits, items[2].trimmed()));
 
     const QString stop = items[3].trimmed();
     if (stop == QLatin1String("1"))

@@ -22,7 +22,7 @@ PortResult SerialControl::setCommPort(int port)
 PortResult SerialControl::setSettings(const QString& text)
 {
     QString why;
-    const auto parsed = LineSettings::parse(text, &why);
+    const auto parsed = LineSettings::parse(text, &why, m_lineTexts);
     if (!parsed)
         return PortResult::failure(why);
     const LineSettings previous = m_line;

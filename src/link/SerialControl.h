@@ -77,6 +77,8 @@ public:
     QByteArray Input();
 
     const LineSettings& lineSettings() const { return m_line; }
+    // The texts setSettings gives its reasons in.
+    void setLineTexts(const LineSettingsTexts& texts) { m_lineTexts = texts; }
 
 Q_SIGNALS:
     void received();
@@ -101,6 +103,7 @@ protected:
 private:
     int m_commPort = 1;
     QString m_settings = QStringLiteral("19200,N,8,1");
+    LineSettingsTexts m_lineTexts;
     int m_inBufferSize = 1024;
     int m_outBufferSize = 512;
     bool m_dtrEnable = false;

@@ -56,6 +56,16 @@ SerialLink::SerialLink(AppContext& ctx, SerialControl& port, HeldBoxes* boxes, Q
         connect(m_boxes, &HeldBoxes::settled, this, &SerialLink::noteIdle);
     m_reopenTimer.setInterval(ReopenIntervalMs);
     connect(&m_reopenTimer, &QTimer::timeout, this, &SerialLink::reopenLostPort);
+    // The port's reasons for a bad "Settings" value reach the user: in the chosen language.
+    const bool german = m_ctx.settings.isGerman();
+    const LineSettingsTexts english;
+    m_port.setLineTexts({
+        m_ctx.messages.get(QStringLiteral("Comm_Parity_Err"),
+                           german ? QStringLiteral("Ung\u00FCltige Parit\u00E4t \"&\"") : english.invalidParity),
+        m_ctx.messages.get(QStringLiteral("Comm_DataBits_Err"),
+                           german ? QStringLiteral("Nicht unterst\u00FCtzte Anzahl Datenbits \"&\"")
+                                  : english.unsupportedDataBits),
+    });
     m_timerComm.setTimerType(Qt::PreciseTimer);
     connect(&m_timerComm, &QTimer::timeout, this, &SerialLink::WaitForData);
     connect(&m_port, &SerialControl::received, this, &SerialLink::onReceived);
@@ -131,7 +141,13 @@ int SerialLink::ReadCommSettings()
 int SerialLink::WriteCommSettings()
 {
     m_lastError.clear();
-    return ::WriteCommSettings(m_port, m_ctx.settings.SettingsFile, m_settings, &m_lastError);
+    const int step = ::WriteCommSettings(m_port, m_ctx.settings.SettingsFile, m_settings, &m_lastError);
+    // The caller shows why; the log keeps that the settings were not stored.
+    if (step != 0)
+        m_ctx.log.WriteLog(QStringLiteral("  ") +
+                           FormatMessage(m_ctx.messages.get(QStringLiteral("WriteSettings_Err")),
+                                         m_ctx.settings.SettingsFile));
+    return step;
 }
 
 bool SerialLink::OpenPort()

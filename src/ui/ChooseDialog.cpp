@@ -18,8 +18,11 @@ QString codeText(const QListWidgetItem* item)
 ChooseDialog::ChooseDialog(MessageTexts& messages, QWidget* parent)
     : QDialog(parent), m_lstChoose(new QListWidget(this)),
       m_cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
-      m_cmdCancel(new QPushButton(QStringLiteral("Abbrechen"), this))
+      m_cmdCancel(new QPushButton(this))
 {
+    const bool german = messages.language() == QLatin1String("GER");
+    m_cmdCancel->setText(messages.get(QStringLiteral("Form_Choose.Cancel"),
+                                      german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel")));
     setObjectName(QStringLiteral("frmChoose"));
     setModal(true);
     setWindowTitle(messages.get(QStringLiteral("Form_Choose.Caption")));

@@ -8,6 +8,8 @@
 #include "CommDialog.h"
 #include "ConfigTransfer.h"
 #include "MainWindow.h"
+#include "MessageTexts.h"
+#include "PlatformStyle.h"
 #include "ProgramInfo.h"
 #include "ProtocolPlacement.h"
 #include "ProtocolWindow.h"
@@ -19,6 +21,7 @@
 #include "pages/PageTransfer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -34,6 +37,11 @@ TextSink* MainShell::protocolView()
         m_protocol =
             std::make_unique<ProtocolWindow>(m_app.messages(), m_app.settings().Language, m_window.get());
     return m_protocol.get();
+}
+
+bool MainShell::themeActive() const
+{
+    return IsThemedStyle(QApplication::style());
 }
 
 void MainShell::showSplash()
@@ -58,8 +66,12 @@ void MainShell::createMainWindow(const QString& caption)
     if (m_protocol)
         m_protocol->setParent(m_window.get(), m_protocol->windowFlags());
     m_ui.setMainWindow(m_window.get());
+    const bool german = m_app.settings().isGerman();
+    m_ui.setAnswerTexts(
+        m_app.messages().get(QStringLiteral("Query_Yes"), german ? QStringLiteral("&Ja") : QStringLiteral("&Yes")),
+        m_app.messages().get(QStringLiteral("Query_No"), german ? QStringLiteral("&Nein") : QStringLiteral("&No")));
     m_transfer = std::make_unique<PageTransfer>(*m_pages, m_app.context());
-    m_ui.setPageTransfer([this] { m_transfer->PagesToDataSet(); }, [this] { m_transfer->DataSetToPages(); });
+    m_ui.setPageTransfer([this] { m_transfer->PagesToDataSet(); }, [this] { return m_transfer->DataSetToPages(); });
 
     m_pages->runCommand = [this](int number) { m_app.InterpretMenuCommand(number); };
     // The snapshot page's transfers, like the toolbar's, wait for no other exchange to end.

@@ -26,6 +26,7 @@ public:
     ~MainShell() override;
 
     TextSink* protocolView() override;
+    bool themeActive() const override;
     void showSplash() override;
     void closeSplash() override;
     void createMainWindow(const QString& caption) override;

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "TransferDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,8 +38,14 @@ void QtUserInterface::setMainWindow(MainWindow* window)
     m_mainWindow = window;
 }
 
+void QtUserInterface::setAnswerTexts(const QString& yes, const QString& no)
+{
+    m_yesText = yes;
+    m_noText = no;
+}
+
 void QtUserInterface::setPageTransfer(std::function<void()> pagesToDataSet,
-                                      std::function<void()> dataSetToPages)
+                                      std::function<bool()> dataSetToPages)
 {
     m_pagesToDataSet = std::move(pagesToDataSet);
     m_dataSetToPages = std::move(dataSetToPages);
@@ -53,6 +60,11 @@ QMessageBox::StandardButton QtUserInterface::runBox(MessageIcon icon, const QStr
                                                     const QString& text, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(boxIcon(icon), title, text.trimmed(), buttons, parentWindow());
+    // Qt's own labels would be English whatever language the user chose.
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes); yes && !m_yesText.isEmpty())
+        yes->setText(m_yesText);
+    if (QAbstractButton* no = box.button(QMessageBox::No); no && !m_noText.isEmpty())
+        no->setText(m_noText);
     // The busy pointer would stand over the box; the user needs the arrow to answer.
     const bool wasBusy = m_busy;
     setBusy(false);
@@ -160,10 +172,9 @@ void QtUserInterface::pagesToDataSet()
         m_pagesToDataSet();
 }
 
-void QtUserInterface::dataSetToPages()
+bool QtUserInterface::dataSetToPages()
 {
-    if (m_dataSetToPages)
-        m_dataSetToPages();
+    return !m_dataSetToPages || m_dataSetToPages();
 }
 
 TransferDialog* QtUserInterface::transferDialog()

@@ -31,7 +31,9 @@ public:
     void setBoxAnswer(BoxAnswer answer) { m_boxAnswer = std::move(answer); }
     void setFileDialogAnswer(FileDialogAnswer answer) { m_fileDialogAnswer = std::move(answer); }
     // The page layer's copies between pages and data set.
-    void setPageTransfer(std::function<void()> pagesToDataSet, std::function<void()> dataSetToPages);
+    // The labels of the Yes and No buttons of every query, in the chosen language.
+    void setAnswerTexts(const QString& yes, const QString& no);
+    void setPageTransfer(std::function<void()> pagesToDataSet, std::function<bool()> dataSetToPages);
 
     void messageBox(MessageIcon icon, const QString& title, const QString& text) override;
     bool askYesNo(MessageIcon icon, const QString& title, const QString& text) override;
@@ -43,7 +45,7 @@ public:
     QString saveFileDialog(const FileDialogRequest& request) override;
     QString openFileDialog(const FileDialogRequest& request) override;
     void pagesToDataSet() override;
-    void dataSetToPages() override;
+    bool dataSetToPages() override;
     void showTransferDialog(const QString& caption, std::function<void()> onCancel) override;
     void hideTransferDialog() override;
     TransferDialog* transferDialog();
@@ -63,6 +65,8 @@ private:
     BoxAnswer m_boxAnswer;
     FileDialogAnswer m_fileDialogAnswer;
     std::function<void()> m_pagesToDataSet;
-    std::function<void()> m_dataSetToPages;
+    QString m_yesText;
+    QString m_noText;
+    std::function<bool()> m_dataSetToPages;
     bool m_busy = false;
 };

@@ -38,7 +38,10 @@ protected:
 
     int start()
     {
-        app = std::make_unique<Application>(identity, ui, clock, port, [this] { ++terminated; });
+        app = std::make_unique<Application>(identity, ui, clock, port, [this](int status) {
+            ++terminated;
+            exitStatus = status;
+        });
         return app->Start(windows);
     }
 
@@ -59,4 +62,5 @@ protected:
     FakeAppWindows windows;
     std::unique_ptr<Application> app;
     int terminated = 0;
+    int exitStatus = -1;
 };

@@ -13,6 +13,7 @@ class FakeAppWindows : public AppWindows, public TextSink, public NameBoxes
 {
 public:
     TextSink* protocolView() override { return this; }
+    bool themeActive() const override { return themed; }
     void appendLine(const QString& text, quint32) override { protocol.append(text); }
 
     void showSplash() override { events.append(QStringLiteral("splash")); }
@@ -68,6 +69,7 @@ public:
     QStringList protocol;
     QString mainCaption;
     bool exists = false;
+    bool themed = false;
     bool normal = true;
     TwipRect placement{0, 0, 14250, 9000};
     QSize screen{28800, 16200};

@@ -2,12 +2,15 @@
 
 #include "Cp1252.h"
 #include "FakeClock.h"
+#include "ReadOnlyPath.h"
 #include "TestFolder.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -169,8 +172,46 @@ TEST_F(AppLogTest, FailedWriteShowsTheErrorTextInRed)
     EXPECT_EQ(sink.colors.first(), 255u);
 
     log.WriteLog("Init");
-    ASSERT_EQ(sink.lines.size(), 2);
-    EXPECT_TRUE(sink.lines.last().startsWith("  Fehler 2 "));
+    EXPECT_EQ(sink.lines.mid(1), QStringList{"Mon  07.12.2026  10:30:05   Init"});
+}
+
+// A log file that cannot be written must not cost the user a single message:
+// every text still reaches the screen, and the error text comes once.
+TEST_F(AppLogTest, UnwritableFileLosesNoMessageAndSaysSoOnce)
+{
+    QDir(folder.path()).mkdir("folder.Log");
+    QDir(folder.path()).mkdir("locked");
+    ReadOnlyPath locked(folder.file("locked"));
+    const struct
+    {
+        const char* name;
+        QString file;
+        QString error;
+    } cases[] = {
+        {"folder in its place", folder.file("folder.Log"), "  Fehler 2: "},
+        {"read-only folder", folder.file("locked/run.Log"), "  Fehler 2: "},
+        {"full disk", QStringLiteral("/dev/full"), "  Fehler 3: " + qt_error_string(ENOSPC)},
+    };
+    for (const auto& c : cases) {
+        if (c.file.endsWith("locked/run.Log") && !locked.active())
+            continue;
+        if (c.file == "/dev/full" && !QFile::exists(c.file))
+            continue;
+        RecordingSink screen;
+        AppLog unwritable{clock, folder.path(), QStringLiteral("ZEL308Tools"), false};
+        unwritable.OpenLog(c.file, &screen, {}, {}, {}, "  Fehler &: &");
+        for (const char* text : {"Init", "  Fehler beim Lesen", "Bereit"})
+            unwritable.WriteLog(text);
+        unwritable.CloseLog();
+        ASSERT_EQ(screen.lines.size(), 4) << c.name;
+        EXPECT_TRUE(screen.lines[0].startsWith(c.error)) << c.name << ": " << screen.lines[0].toStdString();
+        EXPECT_EQ(screen.colors[0], 255u) << c.name;
+        EXPECT_EQ(screen.lines.mid(1), (QStringList{"Mon  07.12.2026  10:30:05   Init",
+                                                     "Mon  07.12.2026  10:30:05     Fehler beim Lesen",
+                                                     "Mon  07.12.2026  10:30:05   Bereit"}))
+            << c.name;
+    }
+    EXPECT_FALSE(QFile::exists(folder.file("locked/run.Log")));
 }
 
 TEST_F(AppLogTest, DefaultErrorText)

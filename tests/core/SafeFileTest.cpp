@@ -74,6 +74,22 @@ TEST(WriteFileAtomically, ReadOnlyFileIsNotReplaced)
     EXPECT_EQ(filesIn(folder), QStringList({"a.dat", "new.tmp"}));
 }
 
+TEST(WriteFileInPlace, ReplacesLongerAndShorterContent)
+{
+    TestFolder folder;
+    const QString path = folder.write("a.ini", "[Comm]\r\nPort=1\r\n");
+    EXPECT_TRUE(WriteFileInPlace(path, "[Comm]\r\nPort=1\r\nSettings=9600,n,8,1\r\n"));
+    EXPECT_EQ(TestFolder::read(path), "[Comm]\r\nPort=1\r\nSettings=9600,n,8,1\r\n");
+    EXPECT_TRUE(WriteFileInPlace(path, "[A]\r\n"));
+    EXPECT_EQ(TestFolder::read(path), "[A]\r\n");
+    EXPECT_EQ(filesIn(folder), QStringList{"a.ini"});
+
+    QString error;
+    EXPECT_FALSE(WriteFileInPlace(folder.file("missing.ini"), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(filesIn(folder), QStringList{"a.ini"});
+}
+
 TEST(ReplaceFile, RenamesOverTheTarget)
 {
     TestFolder folder;

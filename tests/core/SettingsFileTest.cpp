@@ -226,26 +226,49 @@ TEST(WriteSetting, FailsWithoutHarm)
     EXPECT_FALSE(WriteSetting(folder.file("no/such/folder.ini"), s("Comm"), s("Port"), s("2"), false));
 
     {
-        ReadOnlyPath readOnly(folder.path());
-        if (!readOnly.active())
-            GTEST_SKIP() << "cannot make a folder read-only here";
-        EXPECT_FALSE(WriteSetting(ini, s("Comm"), s("Port"), s("2"), false));
-        EXPECT_FALSE(WriteSetting(folder.file("new.ini"), s("Comm"), s("Port"), s("2"), false));
-        // Writing what is there already needs no write.
-        EXPECT_TRUE(WriteSetting(ini, s("Comm"), s("Port"), s("1"), false));
-        EXPECT_EQ(ReadSetting(ini, s("Comm"), s("Port"), {}), s("1"));
-    }
-    EXPECT_EQ(TestFolder::read(ini), before);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.ini"});
-
-    {
         ReadOnlyPath readOnly(ini);
         if (!readOnly.active())
             GTEST_SKIP() << "cannot make a file read-only here";
         EXPECT_FALSE(WriteSetting(ini, s("Comm"), s("Port"), s("2"), false));
+        // Writing what is there already needs no write.
+        EXPECT_TRUE(WriteSetting(ini, s("Comm"), s("Port"), s("1"), false));
     }
     EXPECT_EQ(TestFolder::read(ini), before);
     EXPECT_EQ(ReadSetting(ini, s("Comm"), s("Port"), {}), s("1"));
+
+    {
+        ReadOnlyPath folderReadOnly(folder.path());
+        ReadOnlyPath fileReadOnly(ini);
+        if (!folderReadOnly.active() || !fileReadOnly.active())
+            GTEST_SKIP() << "cannot make a folder read-only here";
+        EXPECT_FALSE(WriteSetting(ini, s("Comm"), s("Port"), s("2"), false));
+        EXPECT_FALSE(WriteSetting(folder.file("new.ini"), s("Comm"), s("Port"), s("2"), false));
+    }
+    EXPECT_EQ(TestFolder::read(ini), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.ini"});
+}
+
+// A program folder the user may not write, with a settings file the user may:
+// placement, page and port settings still reach the file.
+TEST(WriteSetting, ReadOnlyFolderWritesTheFileInPlace)
+{
+    TestFolder folder;
+    const QString ini = folder.write("a.ini", "[Comm]\r\nPort=1\r\nSettings=19200,n,8,1\r\n");
+    ASSERT_EQ(ReadSetting(ini, s("Comm"), s("Port"), {}), s("1"));
+    {
+        ReadOnlyPath readOnly(folder.path());
+        if (!readOnly.active())
+            GTEST_SKIP() << "cannot make a folder read-only here";
+        EXPECT_TRUE(WriteSetting(ini, s("Comm"), s("Port"), s("2"), false));
+        EXPECT_TRUE(WriteSetting(ini, s("Comm"), s("Settings"), s("9600,n,8,1"), false));
+        EXPECT_TRUE(WriteSetting(ini, s("Recent"), s("ActTabStrip"), s("3"), false));
+        SaveWindowPlacement(ini, s("Screen"), s("Coord_"), TwipRect{10, 20, 300, 400}, true);
+        EXPECT_FALSE(WriteSetting(folder.file("new.ini"), s("Comm"), s("Port"), s("2"), false));
+    }
+    EXPECT_EQ(TestFolder::read(ini), "[Comm]\r\nPort=2\r\nSettings=9600,n,8,1\r\n\r\n[Recent]\r\nActTabStrip=3\r\n"
+                                     "\r\n[Screen]\r\nCoord_X=10\r\nCoord_Y=20\r\nCoord_W=300\r\nCoord_H=400\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.ini"});
+    EXPECT_EQ(ReadSetting(ini, s("Comm"), s("Settings"), {}), s("9600,n,8,1"));
 }
 
 TEST(ReplaceAll, ScansAgainAfterEachReplacement)

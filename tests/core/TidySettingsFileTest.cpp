@@ -1,6 +1,7 @@
 #include "ReadOnlyPath.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
+#include "Utf16Bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,11 @@ TEST(TidySettingsFile, RewritesTheFile)
          "; note\r\n[A]\r\n  k = 1\r\nno equals\r\n"},
         {"value keeps its inner text", "[A]\r\nk= a = b ; c \r\n", "[A]\r\n  k = a = b ; c\r\n"},
         {"LF file stays LF", "[A]\nkey=1\nk=2", "[A]\n  key = 1\n  k   = 2\n"},
+        {"CR file stays CR", "[A]\rkey=1\rk=2", "[A]\r  key = 1\r  k   = 2\r"},
+        {"each line keeps its break", "[A]\r\nkey=1\rk=2\n\n\r\n", "[A]\r\n  key = 1\r  k   = 2\n\n"},
+        {"UTF-16 stays UTF-16", Utf16Bytes("[A]\r\nPort=1\r\nSettings=\xE4\r\n", true),
+         Utf16Bytes("[A]\r\n  Port     = 1\r\n  Settings = \xE4\r\n", true)},
+        {"UTF-16 big-endian stays", Utf16Bytes("[A]\r\nk=1\r\n", false), Utf16Bytes("[A]\r\n  k = 1\r\n", false)},
         {"Windows-1252 stays", "; K\xE4se\r\n[A]\r\n\xC4=\xF6\r\nab=1\r\n",
          "; K\xE4se\r\n[A]\r\n  \xC4  = \xF6\r\n  ab = 1\r\n"},
         {"UTF-8 stays", "[A]\r\n\xC3\x84=\xC3\xB6\r\nab=1\r\n",

@@ -76,6 +76,8 @@ TEST_F(TransferDecodingTest, DamagedDataSetPayloadChangesNothingAndSaysWhy)
         {QByteArray(full).insert(100, QByteArray("\x13\x7F\xFFG\x00", 5)),
          "byte 0x13 at digit 101 is no hex digit"},
         {QByteArray(full).replace(500, 1, "g"), "byte 0x67 at digit 501 is no hex digit"},
+        // A device set up for other counts: every field after the names would be misread.
+        {full + "0000", "Payload too long: 1960 digits, the counts give 1956"},
     };
     f.settings.InitDone = true;
     f.data.Current.InputName[0][0].set(QStringLiteral("USER"));

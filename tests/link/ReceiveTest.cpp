@@ -67,9 +67,10 @@ TEST_F(ReceiveTest, NullBytesAreDiscardedByThePort)
 
 TEST_F(ReceiveTest, TwoFramesInOneChunkAreBothHandedOverWithinOneInterval)
 {
+    link->settings().TimerInterval = 200;
     port.receive(bytes({0x81, 0x0D, 0x41, 0x88, 0x0D}));
     EXPECT_EQ(link->RxBuffer(), bytes({0x81, 0x0D}));
-    runFor(35);
+    runFor(330); // the second interval would end at 400
     ASSERT_EQ(frames.size(), 2);
     EXPECT_EQ(frames[0].second, bytes({0x81, 0x0D}));
     EXPECT_EQ(frames[1].second, bytes({0x88, 0x0D}));
@@ -93,7 +94,7 @@ TEST_F(ReceiveTest, FramesComingFasterThanTheTimerAreHandedOverOneIntervalAfterT
     runFor(80 * 14 + 400);
     ASSERT_EQ(handedAt.size(), 15);
     for (int i = 0; i < 15; ++i)
-        EXPECT_LE(handedAt[i] - sentAt[i], 200 + 100) << "frame " << i;
+        EXPECT_LE(handedAt[i] - sentAt[i], 200 + 150) << "frame " << i;
 }
 
 TEST_F(ReceiveTest, StartByteInsideAFrameDropsTheTornOne)

@@ -45,11 +45,12 @@ void FakeUserInterface::pagesToDataSet()
         onPagesToDataSet();
 }
 
-void FakeUserInterface::dataSetToPages()
+bool FakeUserInterface::dataSetToPages()
 {
     ++dataSetToPagesCount;
     if (onDataSetToPages)
         onDataSetToPages();
+    return dataSetToPagesResult;
 }
 
 void FakeUserInterface::showTransferDialog(const QString& caption, std::function<void()> onCancel)

@@ -29,7 +29,7 @@ public:
     QString saveFileDialog(const FileDialogRequest& request) override;
     QString openFileDialog(const FileDialogRequest& request) override;
     void pagesToDataSet() override;
-    void dataSetToPages() override;
+    bool dataSetToPages() override;
     void showTransferDialog(const QString& caption, std::function<void()> onCancel) override;
     void hideTransferDialog() override;
 
@@ -41,6 +41,7 @@ public:
     std::function<void()> onDataSetToPages;
     // Runs while a box is open, as the user takes time to answer it.
     std::function<void(const Box&)> whileBoxOpen;
+    bool dataSetToPagesResult = true;
 
     // Record.
     QList<Box> boxes;

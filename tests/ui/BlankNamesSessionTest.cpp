@@ -59,7 +59,7 @@ protected:
         ui.setBoxAnswer([](QMessageBox&) { return QMessageBox::Yes; });
         ui.setFileDialogAnswer(
             [this](QFileDialog&) { return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst(); });
-        app = std::make_unique<Application>(identity, ui, clock, port, [] {});
+        app = std::make_unique<Application>(identity, ui, clock, port, [](int) {});
         shell = std::make_unique<MainShell>(*app, ui);
         ASSERT_EQ(app->Start(*shell), 0);
         names = static_cast<NamesPage*>(shell->mainWindow()->page(QStringLiteral("frmTabStripData02")));

@@ -113,3 +113,30 @@ TEST(ChooseDialog, MissingCaptionShowsItsKey)
 }
 
 } // namespace
+
+namespace {
+
+// The cancel button speaks the chosen language, from its message section or,
+// in a file without the text, from the program's own German or English word.
+TEST(ChooseDialogTexts, CancelButtonInTheChosenLanguage)
+{
+    const struct
+    {
+        const char* language;
+        QByteArray ini;
+        const char* expected;
+    } cases[] = {
+        {"GER", {}, "Abbrechen"},
+        {"ENG", {}, "Cancel"},
+        {"ENG", "[Messages_ENG]\r\nForm_Choose.Cancel=Leave\r\n", "Leave"},
+    };
+    for (const auto& c : cases) {
+        UiTestEnv env(c.ini, QString::fromLatin1(c.language));
+        ChooseDialog dialog(*env.messages);
+        const auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_EQ(cancel->text(), QString::fromLatin1(c.expected)) << c.language;
+    }
+}
+
+} // namespace

@@ -13,6 +13,7 @@
 
 #include "pages/LayerPage.h"
 #include "pages/NamesPage.h"
+#include "pages/SnapshotPage.h"
 #include "pages/StatusPage.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,8 @@ protected:
         ASSERT_FALSE(bundled.isEmpty());
         const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), bundled);
         const QString link = folder.file(QStringLiteral("ttySIM"));
-        ASSERT_TRUE(sim.start(QStringList{QStringLiteral("--link"), link} + deviceOptions))
+        ASSERT_TRUE(sim.start(QStringList{QStringLiteral("--link"), link, QStringLiteral("--settings"), ini} +
+                              deviceOptions))
             << sim.error().toStdString();
         const auto set = [&ini](const char* section, const char* key, const QString& value) {
             WriteSetting(ini, QString::fromLatin1(section), QString::fromLatin1(key), value, false);
@@ -70,7 +72,7 @@ protected:
             boxes.append(box.text());
             return QMessageBox::Yes;
         });
-        app = std::make_unique<Application>(identity, ui, clock, *port, [this] { ended = true; });
+        app = std::make_unique<Application>(identity, ui, clock, *port, [this](int) { ended = true; });
         shell = std::make_unique<MainShell>(*app, ui);
     }
 
@@ -111,6 +113,10 @@ TEST_F(ProgramSession, StartUpFetchesStatusAndDataSetAndAnswersTheDevicesRequest
     auto* layers = page<LayerPage>("frmTabStripData03");
     EXPECT_EQ(layers->txtInput(0, 2)->text(), QStringLiteral("IN1-1"));
     EXPECT_EQ(layers->txtInput(2, 0)->text(), QStringLiteral("IN1-3"));
+    // The fields after the layer table sit where the bundled fader count puts them.
+    auto* snapshots = page<SnapshotPage>("frmTabStripData07");
+    EXPECT_EQ(snapshots->txtConfigName(0)->text(), QStringLiteral("CONF1"));
+    EXPECT_EQ(snapshots->txtConfigName(7)->text(), QStringLiteral("CONF8"));
     EXPECT_EQ(app->settings().ReadyText, QStringLiteral("Bereit"));
 
     // The device asks for the data set: the program sends it after its 100 ms timer.

@@ -29,6 +29,20 @@ class MessageBoxKinds : public ::testing::TestWithParam<BoxKind>
 {
 };
 
+TEST(QueryButtons, YesAndNoCarryTheChosenLanguagesTexts)
+{
+    QtUserInterface ui;
+    ui.setAnswerTexts(QStringLiteral("&Ja"), QStringLiteral("&Nein"));
+    QStringList labels;
+    ui.setBoxAnswer([&](QMessageBox& box) {
+        for (const auto button : {QMessageBox::Yes, QMessageBox::No})
+            labels.append(box.button(button)->text());
+        return QMessageBox::No;
+    });
+    EXPECT_FALSE(ui.askYesNo(MessageIcon::Exclamation, QStringLiteral("Port"), QStringLiteral("Fortfahren?")));
+    EXPECT_EQ(labels, (QStringList{"&Ja", "&Nein"}));
+}
+
 TEST_P(MessageBoxKinds, BoxHasTheIconButtonsTitleAndTrimmedText)
 {
     const BoxKind& kind = GetParam();
@@ -145,10 +159,11 @@ TEST(QtUserInterface, PageTransferGoesToTheRegisteredHooks)
     ui.pagesToDataSet(); // nothing registered: nothing happens
     int toData = 0;
     int toPages = 0;
-    ui.setPageTransfer([&] { ++toData; }, [&] { ++toPages; });
+    EXPECT_TRUE(ui.dataSetToPages());
+    ui.setPageTransfer([&] { ++toData; }, [&] { return ++toPages < 2; });
     ui.pagesToDataSet();
-    ui.dataSetToPages();
-    ui.dataSetToPages();
+    EXPECT_TRUE(ui.dataSetToPages());
+    EXPECT_FALSE(ui.dataSetToPages()); // the pages could not take the data set
     EXPECT_EQ(toData, 1);
     EXPECT_EQ(toPages, 2);
 }

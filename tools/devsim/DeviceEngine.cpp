@@ -35,9 +35,9 @@ bool allBlank(const QByteArray& bytes)
 
 } // namespace
 
-DeviceEngine::DeviceEngine(DeviceState& state, SimLine& line, DeviceFaults faults,
-                           std::function<void(const QString&)> log, quint32 seed)
-    : m_state(state), m_line(line), m_faults(faults), m_log(std::move(log)), m_random(seed)
+DeviceEngine::DeviceEngine(DeviceState& state, const TransferLayout& layout, SimLine& line,
+                           DeviceFaults faults, std::function<void(const QString&)> log, quint32 seed)
+    : m_state(state), m_layout(layout), m_line(line), m_faults(faults), m_log(std::move(log)), m_random(seed)
 {
     connect(&m_line, &SimLine::received, this, &DeviceEngine::onBytes);
     m_ackTimeout.setSingleShot(true);
@@ -124,7 +124,7 @@ void DeviceEngine::handle(const QByteArray& frame)
         break;
     }
     case 0x87:
-        m_state = DeviceState::defaults();
+        m_state = DeviceState::defaults(m_layout);
         m_log(QStringLiteral("reset to the defaults"));
         answer(char(0x88), {});
         break;

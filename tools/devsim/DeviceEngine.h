@@ -30,7 +30,8 @@ class DeviceEngine : public QObject
 {
     Q_OBJECT
 public:
-    DeviceEngine(DeviceState& state, SimLine& line, DeviceFaults faults,
+    // A reset ("87") gives the default state shaped by `layout`.
+    DeviceEngine(DeviceState& state, const TransferLayout& layout, SimLine& line, DeviceFaults faults,
                  std::function<void(const QString&)> log, quint32 seed);
 
     // A frame towards the program: "80", "82", "84 <kind>", "87".
@@ -50,6 +51,7 @@ private:
     void logFrame(const char* direction, const QByteArray& frame);
 
     DeviceState& m_state;
+    TransferLayout m_layout;
     SimLine& m_line;
     DeviceFaults m_faults;
     std::function<void(const QString&)> m_log;

@@ -14,21 +14,19 @@ QByteArray padded(QByteArray bytes, int size)
     return bytes + QByteArray(size - bytes.size(), ' ');
 }
 
-// The data set payload: kind 0x20, version 2.1, 64 name slots of 8 characters,
-// 8 x 16 layer values, 64 output pick-offs, then the monitor, GPIO, control,
-// VTR, ESAM, configuration and fader box fields (978 bytes).
-QByteArray defaultDataSet()
+// The data set payload: kind 0x20, version 2.1, 64 name slots, the layer table of
+// the fader count, 64 output pick-offs, then the monitor, GPIO, control, VTR, ESAM,
+// configuration and fader box fields.
+QByteArray defaultDataSet(const TransferLayout& layout)
 {
     QByteArray p;
     p.append(char(0x20)).append(char(2)).append(char(1));
-    const int counts[5] = {12, 4, 4, 4, 8};
-    int slots = 0;
     for (int part = 0; part < 5; ++part) {
-        for (int n = 1; n <= counts[part]; ++n, ++slots)
-            p.append(padded(QStringLiteral("IN%1-%2").arg(part + 1).arg(n).toLatin1(), 8));
+        for (int n = 1; n <= layout.countInput[part]; ++n)
+            p.append(padded(QStringLiteral("IN%1-%2").arg(part + 1).arg(n).toLatin1(), layout.textLen));
     }
-    p.append(QByteArray((64 - slots) * 8, ' '));
-    for (int i = 0; i < 64; ++i) // layer table: source codes 1000 + k
+    p.append(QByteArray((TransferLayout::Slots - layout.inputsInUse()) * layout.textLen, ' '));
+    for (int i = 0; i < layout.faders / 2 * 8; ++i) // layer table: source codes 1000 + k
         p.append(char(0x03)).append(char(0xE8 + i % 8));
     p.append(QByteArray(128, '\0'));   // output pick-offs
     p.append(char(1));                 // monitor mode
@@ -56,10 +54,10 @@ QByteArray readFile(const QString& path, bool* found)
 
 } // namespace
 
-DeviceState DeviceState::defaults()
+DeviceState DeviceState::defaults(const TransferLayout& layout)
 {
     DeviceState s;
-    s.dataSet = defaultDataSet();
+    s.dataSet = defaultDataSet(layout);
     for (int i = 0; i < 6; ++i)
         s.statusTexts[i] = QStringLiteral("Device status %1").arg(i + 1);
     s.acuVersion = QStringLiteral("1.00");

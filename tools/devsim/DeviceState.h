@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TransferLayout.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -18,9 +20,10 @@ struct DeviceState
     QString acuVersion;
     std::array<QByteArray, 8> records;
 
-    // A plausible data set for the default counts (12, 4, 4, 4, 8 names,
-    // 16 faders), six status texts, version "1.00" and eight filled records.
-    static DeviceState defaults();
+    // A plausible data set shaped by the counts (by default 12, 4, 4, 4, 8 names
+    // of 8 characters, 16 faders), six status texts, version "1.00" and eight
+    // filled records.
+    static DeviceState defaults(const TransferLayout& layout = {});
     // Files that are missing keep the current values.
     bool load(const QString& folder, QString* error);
     bool save(const QString& folder, QString* error) const;

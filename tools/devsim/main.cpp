@@ -1,12 +1,16 @@
 // devsim: plays the control unit of the device for trying the editor without one.
 #include "DeviceEngine.h"
+#include "AppSettings.h"
 #include "DeviceState.h"
 #include "PtyLine.h"
 #include "SerialDeviceLine.h"
+#include "StartupSettings.h"
+#include "TransferLayout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 #include <QSocketNotifier>
 
@@ -50,6 +54,29 @@ bool parseLine(const QString& text, LineParameters* out)
     return ok1 && ok2 && out->baud > 0 && out->dataBits >= 5 && out->dataBits <= 8;
 }
 
+// The counts of the editor's settings file, so the data set the simulator sends is
+// the one that editor expects.
+bool readLayout(const QString& settingsFile, TransferLayout* layout, QString* error)
+{
+    AppSettings settings;
+    const QFileInfo info(settingsFile);
+    if (!info.isFile()) {
+        *error = QStringLiteral("%1 does not exist").arg(settingsFile);
+        return false;
+    }
+    settings.SettingsFile = info.absoluteFilePath();
+    settings.ProgramFolder = info.absolutePath();
+    int step = ReadLanguageAndLogFlag(settings);
+    if (step == 0)
+        step = ReadMainSettings(settings);
+    if (step != 0) {
+        *error = QStringLiteral("%1: %2").arg(settingsFile, StartupStepText(step, false));
+        return false;
+    }
+    *layout = TransferLayout::fromSettings(settings);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,6 +105,10 @@ int main(int argc, char** argv)
     const QCommandLineOption state(QStringLiteral("state"),
                                    QStringLiteral("Load the device state from this folder."),
                                    QStringLiteral("folder"));
+    const QCommandLineOption settingsFile(
+        QStringLiteral("settings"),
+        QStringLiteral("Shape the default data set by the counts of this editor settings file."),
+        QStringLiteral("file"));
     const QCommandLineOption saveOnExit(QStringLiteral("save-on-exit"),
                                         QStringLiteral("Save the device state to this folder when ending."),
                                         QStringLiteral("folder"));
@@ -98,7 +129,7 @@ int main(int argc, char** argv)
         QStringLiteral("Answer a request for kind 30 with one payload of all eight records."));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of the noise and the pieces."),
                                   QStringLiteral("n"), QStringLiteral("1"));
-    parser.addOptions({device, link, line, pace, state, saveOnExit, wrongChecksum, silent, garbage, split,
+    parser.addOptions({device, link, line, pace, state, settingsFile, saveOnExit, wrongChecksum, silent, garbage, split,
                        noEnd, delay, group, seed});
     parser.process(app);
 
@@ -108,7 +139,15 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    DeviceState deviceState = DeviceState::defaults();
+    TransferLayout layout;
+    if (parser.isSet(settingsFile)) {
+        QString error;
+        if (!readLayout(parser.value(settingsFile), &layout, &error)) {
+            std::fprintf(stderr, "devsim: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+    DeviceState deviceState = DeviceState::defaults(layout);
     if (parser.isSet(state)) {
         QString error;
         if (!deviceState.load(parser.value(state), &error)) {
@@ -158,7 +197,7 @@ int main(int argc, char** argv)
     faults.answerDelayMs = parser.value(delay).toInt();
     faults.groupAsOnePayload = parser.isSet(group);
 
-    DeviceEngine engine(deviceState, *simLine, faults, say, parser.value(seed).toUInt());
+    DeviceEngine engine(deviceState, layout, *simLine, faults, say, parser.value(seed).toUInt());
     QObject::connect(simLine.get(), &SimLine::lost, &app,
                      [](const QString& why) { say(QStringLiteral("line lost: %1").arg(why)); });
 

@@ -37,7 +37,7 @@ public:
     QString saveFileDialog(const FileDialogRequest&) override { return {}; }
     QString openFileDialog(const FileDialogRequest&) override { return {}; }
     void pagesToDataSet() override {}
-    void dataSetToPages() override {}
+    bool dataSetToPages() override { return true; }
     void showTransferDialog(const QString&, std::function<void()>) override {}
     void hideTransferDialog() override {}
 };

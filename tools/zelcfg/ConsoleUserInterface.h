@@ -29,7 +29,7 @@ public:
     QString saveFileDialog(const FileDialogRequest& request) override;
     QString openFileDialog(const FileDialogRequest& request) override;
     void pagesToDataSet() override {}
-    void dataSetToPages() override {}
+    bool dataSetToPages() override { return true; }
     void showTransferDialog(const QString& caption, std::function<void()> onCancel) override;
     void hideTransferDialog() override;
     void setTransferProgress(qint64 done, qint64 total) override;
