@@ -100,7 +100,7 @@ void scanOnScannerThread(benchmark::State& state, const QString& settingsFile)
         QElapsedTimer wall;
         wall.start();
         const double stall = longestStallMs([&] {
-            scanner.start(QStringLiteral("19200,N,8,1"), 1, 16);
+            scanner.start(QStringLiteral("19200,N,8,1"), PortRange(1, 16));
             loop.exec();
         });
         totalScanMs += double(wall.nsecsElapsed()) / 1e6;
@@ -118,11 +118,12 @@ void scanOnWindowThread(benchmark::State& state, const QString& settingsFile)
 {
     double longest = 0;
     for (auto _ : state) {
-        longest = std::max(longest, longestStallMs([&] {
-                               benchmark::DoNotOptimize(ProbePorts(factoryFor(settingsFile),
-                                                                   QStringLiteral("19200,N,8,1"), 1, 16));
-                               QCoreApplication::processEvents();
-                           }));
+        longest =
+            std::max(longest, longestStallMs([&] {
+                         benchmark::DoNotOptimize(ProbePorts(
+                             factoryFor(settingsFile), QStringLiteral("19200,N,8,1"), PortRange(1, 16)));
+                         QCoreApplication::processEvents();
+                     }));
     }
     state.counters["max_window_stall_ms"] = longest;
 }

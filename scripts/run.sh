@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# `make run`: starts the device simulator on a pseudo-terminal, points the
-# program's port at it (section "PortNames" of the settings file in build/bin)
-# and opens the editor. Without a display the same session runs under Xvfb and
-# a screenshot of the main window is saved and its path printed.
+# `make run`: starts the device simulator on a pseudo-terminal and opens the
+# editor against it. The run has a folder of its own, build/run, with a copy of
+# the program and of its settings files whose section "PortNames" points the port
+# at the simulator; the settings files in build/bin stay as built. Without a
+# display the same session runs under Xvfb and a screenshot of the main window is
+# saved and its path printed.
 set -euo pipefail
 build=${1:-build}
 bin="$build/bin"
-ini="$bin/ZEL308Tools.Ini"
+run="$build/run"
+mkdir -p "$run"
+# The editor reads the settings file beside itself, so it runs from its own copy.
+ln -f "$bin/ZEL308Tools" "$run/ZEL308Tools" 2>/dev/null || cp -f "$bin/ZEL308Tools" "$run/ZEL308Tools"
+# A settings file rebuilt since the last run replaces the run's copy.
+for built in "$bin"/*.Ini; do
+  copy="$run/$(basename "$built")"
+  [ "$copy" -nt "$built" ] || cp -f "$built" "$copy"
+done
+ini="$run/ZEL308Tools.Ini"
 # Started for the larger model, the program reads that model's settings file.
-if printf '%s\n' "${@:2}" | grep -qi zel312s; then ini="$bin/ZEL312sTools.Ini"; fi
+if printf '%s\n' "${@:2}" | grep -qi zel312s; then ini="$run/ZEL312sTools.Ini"; fi
 link=/tmp/ZEL308Tools-devsim
 
 "$bin/devsim" --link "$link" --pace 19200 --settings "$ini" > "$build/devsim.log" 2>&1 &
@@ -31,13 +42,14 @@ else:
 open(path, 'w', encoding='utf-8', newline='').write(text)
 PY
 echo "Device simulator on $link (COM$port), its log in $build/devsim.log"
+echo "Settings, log and data files of this run: $run"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  "$bin/ZEL308Tools" "${@:2}"
+  "$run/ZEL308Tools" "${@:2}"
 else
   shot="$(cd "$build" && pwd)/screenshots/make-run-main-window.png"
   mkdir -p "$(dirname "$shot")"
   echo "No display: running under Xvfb"
-  ZEL308TOOLS_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1600x1000x24" "$bin/ZEL308Tools" "${@:2}" || true
+  ZEL308TOOLS_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1600x1000x24" "$run/ZEL308Tools" "${@:2}" || true
   [ -f "$shot" ] && echo "Screenshot of the main window: $shot"
 fi

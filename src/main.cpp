@@ -7,12 +7,19 @@
 #include "QtSerialControl.h"
 #include "QtUserInterface.h"
 #include "StartupSettings.h"
+#include "UserFiles.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
 
 #include <cstdlib>
+#include <functional>
+
+namespace {
+constexpr int kFileWriteCommand = 2;
+}
 
 int main(int argc, char** argv)
 {
@@ -31,6 +38,13 @@ int main(int argc, char** argv)
     // needs the file's name before start-up derives the rest.
     AppSettings names = identity;
     ApplyDeviceModel(names);
+    // An installed copy cannot write beside itself: the user's own settings, log
+    // and data files are then kept in the user's configuration folder.
+    QString filesError;
+    ChooseFilesFolder(names, UserConfigFolder(), &filesError);
+    if (!filesError.isEmpty())
+        qWarning("%s", qPrintable(filesError));
+    identity.FilesFolder = names.FilesFolder;
     DeriveFileNames(names, QDate::currentDate());
     QtSerialControl port(names.SettingsFile);
 
@@ -41,15 +55,27 @@ int main(int argc, char** argv)
     MainShell shell(app, ui);
     // For `make run` on a machine without a display: save a picture of the
     // main window once start-up has settled (boxes it shows included), then end
-    // as the close button would.
+    // as the close button would. With ZEL308TOOLS_SAVE_DATA the session saves
+    // the data set first, through the file-write command with the save dialog
+    // answered by that file name in the folder the dialog proposes.
     const QString screenshot = qEnvironmentVariable("ZEL308TOOLS_SCREENSHOT");
-    if (!screenshot.isEmpty()) {
-        QTimer::singleShot(9000, [&] {
-            if (shell.mainWindow())
-                shell.mainWindow()->grab().save(screenshot);
-            app.EndProgram(false);
-        });
-    }
+    const QString saveAs = qEnvironmentVariable("ZEL308TOOLS_SAVE_DATA");
+    std::function<void()> endSession = [&] {
+        // The save waits for the end of start-up (a box left open keeps it waiting).
+        if (!saveAs.isEmpty() && !app.started()) {
+            QTimer::singleShot(500, endSession);
+            return;
+        }
+        if (shell.mainWindow())
+            shell.mainWindow()->grab().save(screenshot);
+        if (!saveAs.isEmpty()) {
+            ui.setFileDialogAnswer([&](QFileDialog& dialog) { return dialog.directory().filePath(saveAs); });
+            app.InterpretMenuCommand(kFileWriteCommand);
+        }
+        app.EndProgram(false);
+    };
+    if (!screenshot.isEmpty())
+        QTimer::singleShot(9000, endSession);
     if (app.Start(shell) != 0)
         return 1;
     return qtApp.exec();

@@ -15,6 +15,7 @@
 #include "StartupSettings.h"
 #include "TransferDecoding.h"
 #include "TransferEncoding.h"
+#include "UserFiles.h"
 #include "UserInterface.h"
 
 namespace {
@@ -97,12 +98,14 @@ int Application::runStart(AppWindows& windows, int& step)
         return step;
 
     m_messages = std::make_unique<MessageTexts>(m_settings.SettingsFile, m_settings.Language);
-    m_log = std::make_unique<AppLog>(m_clock, m_settings.ProgramFolder, m_settings.ProgramFileName,
+    m_log = std::make_unique<AppLog>(m_clock, m_settings.filesFolder(), m_settings.ProgramFileName,
                                      m_settings.isGerman());
     m_log->setToFileDisabled(!m_settings.WriteLogFile);
     m_log->OpenLog(m_settings.LogFileName, windows.protocolView(), std::nullopt, std::nullopt, std::nullopt,
                    QStringLiteral("  ") + m_messages->get(QStringLiteral("WriteLog_Err")));
     m_log->WriteLog(QStringLiteral("Init"));
+    if (const QString where = FilesFolderLogText(m_settings); !where.isEmpty())
+        m_log->WriteLog(where);
 
     m_boxes = std::make_unique<HeldBoxes>(m_ui);
     m_context = std::make_unique<AppContext>(AppContext{m_settings, *m_messages, *m_log, *m_boxes, m_clock});

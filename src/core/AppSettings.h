@@ -11,6 +11,10 @@ struct AppSettings
 {
     // Where the program runs and what it is called.
     QString ProgramFolder;   // folder of the running executable, no trailing separator
+    // Folder of the settings, log and data files: the program folder, or the user's
+    // configuration folder when the program folder is read-only (UserFiles.h).
+    // Empty means the program folder.
+    QString FilesFolder;
     QString ProgramFileName; // executable name without extension ("ZEL308Tools")
     QString CommandLine;     // the command line after the program name, joined by blanks
     QString DeviceModel = QStringLiteral("ZEL308");
@@ -67,6 +71,8 @@ struct AppSettings
     QString boxTitle() const { return ProgramFileName; }
     // "<folder>/<name>" with the platform's separator.
     QString inProgramFolder(const QString& name) const;
+    QString filesFolder() const { return FilesFolder.isEmpty() ? ProgramFolder : FilesFolder; }
+    QString inFilesFolder(const QString& name) const;
 };
 
 // The device models this program serves, in the order their detection tries them.

@@ -137,6 +137,17 @@ std::optional<QString> ProfileFile::value(QStringView section, QStringView key) 
     return m_lines[*line].value;
 }
 
+QStringList ProfileFile::sections() const
+{
+    QStringList names;
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (line.kind == Kind::Section && m_sections.value(line.name.toCaseFolded()).header == i)
+            names.append(line.name);
+    }
+    return names;
+}
+
 QStringList ProfileFile::keys(QStringView section) const
 {
     QStringList names;
@@ -191,6 +202,33 @@ ProfileFile::Change ProfileFile::setValue(const QString& section, const QString&
             insertLine(m_lines.size(), QString());
         insertLine(m_lines.size(), QLatin1Char('[') + sectionName + QLatin1Char(']'));
         insertLine(m_lines.size(), keyName + QLatin1Char('=') + text);
+    }
+    reindex();
+    return Change::Done;
+}
+
+ProfileFile::Change ProfileFile::addKeys(const QString& section,
+                                         const QList<std::pair<QString, QString>>& entries)
+{
+    QList<std::pair<QString, QString>> missing;
+    for (const auto& [key, value] : entries) {
+        if (!validKeyName(TextFile::trimBlanks(key)))
+            return Change::Refused;
+        if (!findKey(section, key))
+            missing.append({key, value});
+    }
+    if (missing.isEmpty())
+        return Change::None;
+    // The first key goes in the ordinary way (it creates the section when needed);
+    // the others follow it without a new index each.
+    const Change first = setValue(section, missing.first().first, missing.first().second);
+    if (first == Change::Refused)
+        return first;
+    qsizetype at = findSection(TextFile::trimBlanks(section))->lastKey + 1;
+    for (qsizetype i = 1; i < missing.size(); ++i) {
+        QString value = missing[i].second;
+        value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        insertLine(at++, TextFile::trimBlanks(missing[i].first) + QLatin1Char('=') + value);
     }
     reindex();
     return Change::Done;

@@ -42,6 +42,8 @@ public:
     // The value with blanks around it removed and one pair of enclosing double or
     // single quotes stripped; nothing when the section or the key is absent.
     std::optional<QString> value(QStringView section, QStringView key) const;
+    // Section names in file order, each name once.
+    QStringList sections() const;
     // Key names of a section in file order, each name once.
     QStringList keys(QStringView section) const;
 
@@ -50,6 +52,10 @@ public:
     // breaks in the value become blanks so a value cannot add lines.
     Change setValue(const QString& section, const QString& key, const QString& value);
     Change remove(QStringView section, QStringView key);
+    // Keys the section does not have yet, appended to it in the given order (the
+    // section is created when missing) in one pass, for merging whole files;
+    // names as for setValue, keys already present are left alone.
+    Change addKeys(const QString& section, const QList<std::pair<QString, QString>>& entries);
 
 private:
     enum class Kind

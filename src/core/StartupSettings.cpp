@@ -81,11 +81,11 @@ void DeriveFileNames(AppSettings& settings, const QDate& today)
 {
     settings.BaseName = baseName(settings);
     const QString& base = settings.BaseName;
-    settings.SettingsFile = settings.inProgramFolder(base + QStringLiteral(".Ini"));
-    settings.LogFileName = settings.inProgramFolder(
+    settings.SettingsFile = settings.inFilesFolder(base + QStringLiteral(".Ini"));
+    settings.LogFileName = settings.inFilesFolder(
         base + QLatin1Char('-') + today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".Log"));
-    settings.DefaultDataFile = settings.inProgramFolder(base + QStringLiteral(".Dat"));
-    settings.DefaultHexFile = settings.inProgramFolder(base + QStringLiteral(".HEX"));
+    settings.DefaultDataFile = settings.inFilesFolder(base + QStringLiteral(".Dat"));
+    settings.DefaultHexFile = settings.inFilesFolder(base + QStringLiteral(".HEX"));
 }
 
 int ReadLanguageAndLogFlag(AppSettings& settings)
@@ -128,7 +128,7 @@ int ReadMainSettings(AppSettings& s)
     if (startFile == QLatin1String("*NONE*")) {
         s.LoadAtStartup_Default.clear();
     } else {
-        s.LoadAtStartup_Default = s.inProgramFolder(startFile);
+        s.LoadAtStartup_Default = s.inFilesFolder(startFile);
         if (!FileExists(s.LoadAtStartup_Default))
             return 18;
     }

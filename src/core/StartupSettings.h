@@ -28,7 +28,8 @@ int ReadLanguageAndLogFlag(AppSettings& settings);
 // Steps 7 to 24: every other key of "Main" and the counts. 0 or the failing step.
 // Layer_NumFaders and TextLenInput must be whole numbers, even, 2 to 16;
 // GPIO_Options_Mode 1, 2 or 3; each sum of counts at most 64;
-// LoadAtStartup_Default "*NONE*" or a file in the program folder.
+// LoadAtStartup_Default "*NONE*" or a file in the files folder (the program folder
+// unless the user's files live elsewhere, UserFiles.h).
 int ReadMainSettings(AppSettings& settings);
 
 // The count rule: negative gives 0, above max gives max, odd gives 2. A value

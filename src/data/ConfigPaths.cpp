@@ -22,15 +22,15 @@ QString StoredConfigPath(const AppSettings& settings, const QString& shown)
     const QString bare = path.trimmed();
     if (bare.isEmpty() || hasDriveLetter(bare) || QDir::isAbsolutePath(bare))
         return path.left(PathFieldLength);
-    return settings.inProgramFolder(path).left(PathFieldLength);
+    return settings.inFilesFolder(path).left(PathFieldLength);
 }
 
 QString ShownConfigPath(const AppSettings& settings, const QString& stored)
 {
     const QString path = TrimRight(stored.left(stored.indexOf(QChar(0))));
-    if (settings.ProgramFolder.isEmpty())
+    if (settings.filesFolder().isEmpty())
         return path;
-    const QString folder = settings.inProgramFolder(QString());
+    const QString folder = settings.inFilesFolder(QString());
     if (path.startsWith(folder, Qt::CaseInsensitive))
         return path.mid(folder.size());
     return path;

@@ -26,6 +26,12 @@ int TransferLayout::outputsInUse() const
     return std::accumulate(countOutput.begin(), countOutput.end(), 0);
 }
 
+int TransferLayout::dataSetPayloadBytes() const
+{
+    // Names: every slot textLen bytes; layer table: faders / 2 rows of 8 words.
+    return 338 + Slots * textLen + (faders / 2) * 8 * 2;
+}
+
 QString TransferLayout::problem() const
 {
     if (textLen < 1 || textLen > 16)

@@ -21,6 +21,8 @@ struct TransferLayout
 
     int inputsInUse() const;
     int outputsInUse() const;
+    // The bytes of a kind "20" payload: 338 besides the names and the layer table.
+    int dataSetPayloadBytes() const;
     // Empty when the counts fit the payload and the data set, else what is wrong.
     // Start-up rejects such settings already; this keeps the codec inside its arrays.
     QString problem() const;

@@ -36,7 +36,7 @@ ConfigTransfer::ConfigTransfer(DataContext& data, SerialLink& link, LinkCommands
 QString ConfigTransfer::proposedPath(int index) const
 {
     const AppSettings& s = m_data.app.settings;
-    return s.inProgramFolder(QStringLiteral("%1 %2.%3")
+    return s.inFilesFolder(QStringLiteral("%1 %2.%3")
                                  .arg(s.ProgramFileName)
                                  .arg(index, 2, 10, QLatin1Char('0'))
                                  .arg(index == 0 ? QStringLiteral("CNG") : QStringLiteral("CNS")));

@@ -14,20 +14,24 @@ QChar shown(int value)
     return value >= 32 && value <= 127 ? QChar(char16_t(value)) : QLatin1Char(' ');
 }
 
-QString withoutEndBlanks(const QString& text)
+// Trims the blanks at both ends of the piece in place: a cell is added per byte,
+// so copying the piece each time would cost the square of its length.
+void trimEnds(QString& piece)
 {
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text.at(from) == QLatin1Char(' '))
-        ++from;
-    while (to > from && text.at(to - 1) == QLatin1Char(' '))
+    qsizetype to = piece.size();
+    while (to > 0 && piece.at(to - 1) == QLatin1Char(' '))
         --to;
-    return text.mid(from, to - from);
+    piece.truncate(to);
+    qsizetype from = 0;
+    while (from < piece.size() && piece.at(from) == QLatin1Char(' '))
+        ++from;
+    piece.remove(0, from);
 }
 
-QString byteCell(const QString& pieceSoFar, quint8 byte)
+void addByteCell(QString& piece, quint8 byte)
 {
-    return withoutEndBlanks(pieceSoFar) + QLatin1Char('-') + HexByte(byte) + QStringLiteral("-| ");
+    trimEnds(piece);
+    piece += QLatin1Char('-') + HexByte(byte) + QStringLiteral("-| ");
 }
 
 QString characterCell(int value)
@@ -41,8 +45,8 @@ DebugPieces DebugFramePieces(const QByteArray& frame)
 {
     DebugPieces out;
     auto other = [&](quint8 byte) {
-        out.hex = byteCell(out.hex, byte);
-        out.ascii = byteCell(out.ascii, byte);
+        addByteCell(out.hex, byte);
+        addByteCell(out.ascii, byte);
     };
     int firstDigit = -1;
     for (const char c : frame) {
@@ -71,8 +75,10 @@ DebugPieces DebugDiscardedPieces(const QByteArray& bytes)
     if (bytes.isEmpty())
         return out;
     out.ascii = QStringLiteral(" ");
+    out.hex.reserve(bytes.size() * 5 + 1);
+    out.ascii.reserve(bytes.size() * 5 + 1);
     for (const char c : bytes) {
-        out.hex = byteCell(out.hex, quint8(c));
+        addByteCell(out.hex, quint8(c));
         out.ascii += characterCell(quint8(c));
     }
     return out;

@@ -2,13 +2,21 @@
 
 #include <QThread>
 
-QList<PortProbe> ProbePorts(const PortFactory& makePort, const QString& lineSettings, int first, int last)
+QList<int> PortRange(int first, int last)
+{
+    QList<int> ports;
+    for (int n = first; n <= last; ++n)
+        ports.append(n);
+    return ports;
+}
+
+QList<PortProbe> ProbePorts(const PortFactory& makePort, const QString& lineSettings, const QList<int>& ports)
 {
     QList<PortProbe> probes;
     const std::unique_ptr<SerialControl> port = makePort();
     // A text the port refuses leaves its own line parameters: the opening is what counts.
     port->setSettings(lineSettings);
-    for (int n = first; n <= last; ++n) {
+    for (const int n : ports) {
         PortResult result = port->setCommPort(n);
         if (result.ok())
             result = port->setPortOpen(true);
@@ -32,15 +40,15 @@ PortScanner::~PortScanner()
     }
 }
 
-void PortScanner::start(const QString& lineSettings, int first, int last)
+void PortScanner::start(const QString& lineSettings, const QList<int>& ports)
 {
     if (m_thread)
         return;
     m_probes.clear();
     // The thread fills its own list; the scanner takes it over once the thread has ended.
     auto result = std::make_shared<QList<PortProbe>>();
-    m_thread = QThread::create([makePort = m_makePort, lineSettings, first, last, result] {
-        *result = ProbePorts(makePort, lineSettings, first, last);
+    m_thread = QThread::create([makePort = m_makePort, lineSettings, ports, result] {
+        *result = ProbePorts(makePort, lineSettings, ports);
     });
     connect(m_thread, &QThread::finished, this, [this, result] {
         m_thread->wait();

@@ -21,9 +21,13 @@ struct PortProbe
 // Makes a port object of the kind the link uses, with the same device mapping.
 using PortFactory = std::function<std::unique_ptr<SerialControl>()>;
 
-// Tries ports first ... last in turn on one port object made by `makePort` with
-// the given line parameters, closing each again at once.
-QList<PortProbe> ProbePorts(const PortFactory& makePort, const QString& lineSettings, int first, int last);
+// The numbers first ... last.
+QList<int> PortRange(int first, int last);
+
+// Tries the port numbers in turn on one port object made by `makePort` with the
+// given line parameters, closing each again at once.
+QList<PortProbe> ProbePorts(const PortFactory& makePort, const QString& lineSettings,
+                            const QList<int>& ports);
 
 // Runs ProbePorts on a thread of its own, since opening a port can block for
 // seconds on some drivers (virtual and wireless ports). The port objects are
@@ -39,7 +43,7 @@ public:
     ~PortScanner() override;
 
     // Ignored while a scan runs.
-    void start(const QString& lineSettings, int first, int last);
+    void start(const QString& lineSettings, const QList<int>& ports);
     bool running() const { return m_thread != nullptr; }
     const QList<PortProbe>& probes() const { return m_probes; }
 

@@ -1,6 +1,7 @@
 #include "QtSerialControl.h"
 
 #include "PortDeviceName.h"
+#include "PortLock.h"
 
 #include <algorithm>
 
@@ -75,6 +76,18 @@ PortResult QtSerialControl::openPort()
     if (!setLineOnDriver(&why))
         return PortResult::failure(why);
     m_port.setReadBufferSize(InBufferSize());
+#ifdef Q_OS_UNIX
+    // Qt refuses a port for a lock file it cannot read and opens one beside a
+    // live holder whose lock is in the usual text form: settle both first.
+    QString lockProblem;
+    const PortLockHolder holder = ClearStaleLocks(device, PortLockFolder(), &lockProblem);
+    if (holder.pid > 0)
+        return PortResult::failure(
+            QStringLiteral("%1: in use by %2 (process %3)").arg(device, holder.program).arg(holder.pid),
+            PortInUse);
+    if (!lockProblem.isEmpty())
+        return PortResult::failure(QStringLiteral("%1: %2").arg(device, lockProblem));
+#endif
 
     // Qt keeps the last error after a later success, so only the return value counts.
     if (!m_port.open(QIODevice::ReadWrite)) {

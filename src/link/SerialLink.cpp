@@ -11,6 +11,8 @@
 #include "Report.h"
 #include "SerialControl.h"
 #include "SettingsFile.h"
+#include "TransferKinds.h"
+#include "TransferLayout.h"
 #include "UserInterface.h"
 
 #include <QEventLoop>
@@ -222,6 +224,7 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
         return sent;
     };
     for (qsizetype pos = 0; pos < frame.size(); pos += chunk) {
+        m_ctx.ui.setTransferProgress(pos, frame.size());
         const PortResult r = m_port.Output(frame.mid(pos, chunk));
         if (!r.ok()) {
             HideTransferDialog();
@@ -251,6 +254,7 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
             return finish(false);
         }
     }
+    m_ctx.ui.setTransferProgress(frame.size(), frame.size());
     HideTransferDialog();
     ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_TransferDone")), ToStatus | ToLog);
     m_ctx.ui.setBusy(false);
@@ -284,7 +288,10 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
     };
 
     bool result = false;
-    switch (waitUntil(seen, deadline(), handOverOthers)) {
+    switch (waitUntil(seen, deadline(), [&] {
+                handOverOthers();
+                reportReceiveProgress();
+            })) {
     case WaitEnd::Done:
         result = true;
         break;
@@ -333,7 +340,11 @@ void SerialLink::WaitForData()
     ShowTransferDialog();
     m_cancelRequested = false;
 
-    switch (waitUntil([this] { return m_rx.frameComplete(); }, deadline(), [this] { flushDiscarded(); })) {
+    auto onWake = [this] {
+        flushDiscarded();
+        reportReceiveProgress();
+    };
+    switch (waitUntil([this] { return m_rx.frameComplete(); }, deadline(), onWake)) {
     case WaitEnd::Done:
         handOverFrame();
         break;
@@ -546,6 +557,18 @@ void SerialLink::flushDiscarded()
         return;
     showInDebugMonitor(m_rx.discarded(), false);
     m_rx.clearDiscarded();
+}
+
+void SerialLink::reportReceiveProgress()
+{
+    // Only a data-set frame's length is known beforehand, from the counts; a
+    // record's shrinks with its blanks.
+    const QByteArray& frame = m_rx.buffer();
+    qint64 expected = 0;
+    if (frame.size() >= 3 && frame.at(0) == char(0x85) &&
+        QLatin1StringView(frame.constData() + 1, 2) == TransferKinds::DataSet)
+        expected = 2 + 2 * qint64(TransferLayout::fromSettings(m_ctx.settings).dataSetPayloadBytes());
+    m_ctx.ui.setTransferProgress(frame.size(), expected);
 }
 
 void SerialLink::logNotes()

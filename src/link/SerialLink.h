@@ -128,6 +128,8 @@ private:
     void reportPortLoss();
     void reopenLostPort();
     void flushDiscarded();
+    // The frame received so far against its expected length, where known.
+    void reportReceiveProgress();
     void logNotes();
 
     AppContext& m_ctx;

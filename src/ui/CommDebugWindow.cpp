@@ -26,6 +26,8 @@ QPlainTextEdit* makeView(const QString& name, QWidget* parent)
     auto* view = new QPlainTextEdit(parent);
     view->setObjectName(name);
     view->setReadOnly(true);
+    // Every edit would stay on the undo stack: memory without bound for a view nobody edits.
+    view->setUndoRedoEnabled(false);
     view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return view;
@@ -49,7 +51,7 @@ QSize screenTwips()
 CommDebugWindow::CommDebugWindow(SerialLink& link, QString settingsFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_link(&link), m_settingsFile(std::move(settingsFile)),
       m_txtHex(makeView(QStringLiteral("txtHex"), this)),
-      m_txtAscii(makeView(QStringLiteral("txtAscii"), this))
+      m_txtAscii(makeView(QStringLiteral("txtAscii"), this)), m_hex(RowWidth), m_ascii(RowWidth)
 {
     setObjectName(QStringLiteral("frmCommDebug"));
     setWindowTitle(QStringLiteral("COMM Debug (L\u00F6schen mit <F12>)"));
@@ -112,9 +114,20 @@ void CommDebugWindow::AppendText(QPlainTextEdit* view, const DebugViewText& text
                                  const DebugViewText::Change& change)
 {
     QTextDocument* document = view->document();
+    const qsizetype kept = text.text().size() - change.appended.size();
+    if (kept == 0) {
+        // Nothing of the old text stayed: the new one is at most a view full.
+        document->setPlainText(shownRows(text.text()));
+        view->moveCursor(QTextCursor::End);
+        view->ensureCursorVisible();
+        return;
+    }
     if (!change.droppedFront.isEmpty()) {
-        // Whole lines went: their rows are the first blocks.
-        const int rows = int(shownRows(change.droppedFront).count(QLatin1Char('\n')));
+        // Whole lines went, and whole rows of the line after them: their rows
+        // are the first blocks.
+        int rows = int(shownRows(change.droppedFront).count(QLatin1Char('\n')));
+        if (!change.droppedFront.endsWith(QLatin1Char('\n')))
+            ++rows;
         QTextCursor top(document);
         top.setPosition(document->findBlockByNumber(rows).position(), QTextCursor::KeepAnchor);
         top.removeSelectedText();
@@ -122,7 +135,6 @@ void CommDebugWindow::AppendText(QPlainTextEdit* view, const DebugViewText& text
 
     // The touched line is the last one, its rows the last blocks of the view.
     // Everything from its first row not kept whole is written again.
-    const qsizetype kept = text.text().size() - change.appended.size();
     const qsizetype keptColumns = kept - change.keptLineStart;
     const qsizetype oldRows =
         std::max<qsizetype>(1, (keptColumns + change.droppedBack + RowWidth - 1) / RowWidth);

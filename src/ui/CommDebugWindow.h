@@ -24,7 +24,8 @@ public:
     static constexpr const char* PlacementPrefix = "Comm_Debug_Coord_";
     // The views show a line in rows of at most this many characters (12 cells):
     // Qt lays out a whole paragraph on every change, and output without line
-    // breaks would otherwise grow one paragraph without end.
+    // breaks would otherwise grow one paragraph without end. A line cut at the
+    // views' start loses whole rows.
     static constexpr qsizetype RowWidth = 60;
 
     // The views' display of a text starting at a row start: CR LF ends a row, and

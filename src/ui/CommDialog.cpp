@@ -7,10 +7,13 @@
 #include "PortDeviceName.h"
 #include "PortScanner.h"
 #include "QtSerialControl.h"
+#include "SerialDevices.h"
 #include "SerialLink.h"
+#include "SettingsFile.h"
 #include "UserInterface.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -90,6 +93,12 @@ CommDialog::CommDialog(SerialLink& link, AppContext& ctx, QWidget* parent)
     fillLists();
 
     connect(m_scanner, &PortScanner::finished, this, &CommDialog::onScanFinished);
+    // An adapter plugged in or pulled while the dialog is up shows on the next scan.
+    m_adapterWatch.setInterval(AdapterWatchMs);
+    connect(&m_adapterWatch, &QTimer::timeout, this, [this] {
+        if (!scanning() && AdapterDevices() != m_adaptersScanned)
+            startScan();
+    });
     connect(m_cmdOk, &QPushButton::clicked, this, &CommDialog::onOk);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -178,9 +187,8 @@ bool CommDialog::prepare()
         return false;
     }
 
-    m_cmbPort->setEnabled(false);
-    m_cmdOk->setEnabled(false);
-    m_scanner->start(port.Settings(), FirstPort, LastPort);
+    startScan();
+    m_adapterWatch.start();
 
     selectLineSettings(port.Settings());
     m_cmbFlowControl->setCurrentIndex(0);
@@ -205,11 +213,29 @@ void CommDialog::selectLineSettings(const QString& text)
     selectText(m_cmbStopBits, item(3));
 }
 
+void CommDialog::startScan()
+{
+    m_cmbPort->setEnabled(false);
+    m_cmdOk->setEnabled(false);
+    m_adaptersScanned = AdapterDevices();
+    m_extraPorts = ExtraPorts(m_ctx.settings.SettingsFile);
+    QList<int> ports = PortRange(FirstPort, LastPort);
+    ports.append(m_extraPorts.keys());
+    m_scanner->start(m_link.port().Settings(), ports);
+}
+
 void CommDialog::onScanFinished()
 {
     const QString inUse = say(QStringLiteral(" (benutzt)"), QStringLiteral(" (in use)"));
+    // A later scan keeps the user's choice.
+    const QVariant chosen =
+        m_cmbPort->count() > 0 ? m_cmbPort->currentData() : QVariant(m_link.port().CommPort());
+    m_cmbPort->clear();
     for (const PortProbe& probe : m_scanner->probes()) {
-        const QString name = QStringLiteral("COM%1").arg(probe.port);
+        QString name = QStringLiteral("COM%1").arg(probe.port);
+        // Beyond the plain ports the number alone says nothing: the device is named.
+        if (m_extraPorts.contains(probe.port))
+            name += QStringLiteral(": ") + QFileInfo(m_extraPorts.value(probe.port)).fileName();
         switch (probe.result.error) {
         case PortOk:
             m_cmbPort->addItem(name, probe.port);
@@ -227,7 +253,7 @@ void CommDialog::onScanFinished()
         m_cmbPort->setItemData(m_cmbPort->count() - 1,
                                PortDeviceName(m_ctx.settings.SettingsFile, probe.port), Qt::ToolTipRole);
     }
-    m_cmbPort->setCurrentIndex(m_cmbPort->findData(m_link.port().CommPort()));
+    m_cmbPort->setCurrentIndex(m_cmbPort->findData(chosen));
     m_cmbPort->setEnabled(true);
     m_cmdOk->setEnabled(true);
 }
@@ -317,7 +343,16 @@ bool CommDialog::openWithChosenValues()
                              QChar(char16_t(m_cmbParity->currentData().toInt())) + QLatin1Char(',') +
                              m_cmbDataBits->currentText() + QLatin1Char(',') + m_cmbStopBits->currentText();
 
-    PortResult result = port.setCommPort(m_cmbPort->currentData().toInt());
+    const int chosen = m_cmbPort->currentData().toInt();
+    // An adapter found by the scan is stored under its number, so that the number
+    // leads to the device shown, now and at the next start.
+    const QString& file = m_ctx.settings.SettingsFile;
+    const bool newMapping = m_extraPorts.contains(chosen) && !PortIsMapped(file, chosen);
+    const QString key = QStringLiteral("COM%1").arg(chosen);
+    if (newMapping)
+        WriteSetting(file, QStringLiteral("PortNames"), key, m_extraPorts.value(chosen), false);
+
+    PortResult result = port.setCommPort(chosen);
     if (result.ok())
         result = port.setSettings(settings);
     if (result.ok())
@@ -325,6 +360,8 @@ bool CommDialog::openWithChosenValues()
     if (result.ok())
         return true;
     // The port keeps the values it had, so Cancel afterwards leaves everything as it was.
+    if (newMapping)
+        WriteSetting(file, QStringLiteral("PortNames"), key, QString(), true);
     port.setCommPort(oldPort);
     port.setSettings(oldSettings);
     warn(result.description);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QMap>
+#include <QStringList>
+#include <QTimer>
 
 class PortScanner;
 class QComboBox;
@@ -11,10 +14,12 @@ class SerialLink;
 struct AppContext;
 
 // `frmCommDialog`: the serial port, its line parameters, the link's time-out
-// and receive interval. The ports 1 ... 16 are tried on a thread of their own
-// while the dialog is up, so a slow driver cannot freeze the window; the port
-// list and OK wait for the scan. OK opens the port with the new values and
-// stores them; Cancel leaves the port closed.
+// and receive interval. The ports 1 ... 16 and those beyond (mapped in
+// "PortNames" or serial adapters found, named in the list) are tried on a thread
+// of their own while the dialog is up, so a slow driver cannot freeze the
+// window; the port list and OK wait for the scan, which runs again when an
+// adapter comes or goes. OK opens the port with the new values and stores them
+// (a found adapter's number in "PortNames"); Cancel leaves the port closed.
 class CommDialog : public QDialog
 {
     Q_OBJECT
@@ -23,6 +28,7 @@ class CommDialog : public QDialog
 public:
     static constexpr int FirstPort = 1;
     static constexpr int LastPort = 16;
+    static constexpr int AdapterWatchMs = 1000;
 
     CommDialog(SerialLink& link, AppContext& ctx, QWidget* parent = nullptr);
     ~CommDialog() override;
@@ -56,6 +62,7 @@ private:
     void buildLayout();
     void fillLists();
     void selectLineSettings(const QString& text);
+    void startScan();
     void onScanFinished();
     void onOk();
     // The first list without a selection gets the box and the focus.
@@ -67,6 +74,9 @@ private:
     SerialLink& m_link;
     AppContext& m_ctx;
     PortScanner* m_scanner;
+    QTimer m_adapterWatch;
+    QStringList m_adaptersScanned;
+    QMap<int, QString> m_extraPorts; // of the last scan
     bool m_result = true;
 
     QComboBox* m_cmbPort;

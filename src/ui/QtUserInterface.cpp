@@ -194,3 +194,9 @@ void QtUserInterface::hideTransferDialog()
     if (m_transferDialog)
         m_transferDialog->hide();
 }
+
+void QtUserInterface::setTransferProgress(qint64 done, qint64 total)
+{
+    if (m_transferDialog)
+        m_transferDialog->setProgress(done, total);
+}

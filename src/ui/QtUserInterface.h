@@ -48,6 +48,7 @@ public:
     bool dataSetToPages() override;
     void showTransferDialog(const QString& caption, std::function<void()> onCancel) override;
     void hideTransferDialog() override;
+    void setTransferProgress(qint64 done, qint64 total) override;
     TransferDialog* transferDialog();
 
     // "desc|pattern|desc|pattern" in Qt's "desc (pattern);;desc (pattern)" form.

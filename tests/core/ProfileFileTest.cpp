@@ -225,3 +225,17 @@ TEST(TextFileEncoding, StrictUtf8Decides)
 }
 
 } // namespace
+
+TEST(ProfileFileEdit, AddedKeysFollowTheSectionsLastKeyInTheirOrder)
+{
+    ProfileFile file = ProfileFile::parse("[Main]\r\nA=1\r\n; note\r\n\r\n[Comm]\r\nPort=2");
+    EXPECT_EQ(file.addKeys("main", {{"B", "2"}, {"A", "9"}, {"C", "3"}}), ProfileFile::Change::Done);
+    EXPECT_EQ(file.addKeys("Extra", {{"X", "x"}, {"Y", "y"}}), ProfileFile::Change::Done);
+    EXPECT_EQ(file.addKeys("Comm", {{"Port", "7"}}), ProfileFile::Change::None);
+    EXPECT_EQ(file.addKeys("Comm", {{"=bad", "7"}}), ProfileFile::Change::Refused);
+    EXPECT_EQ(
+        file.bytes(),
+        "[Main]\r\nA=1\r\nB=2\r\nC=3\r\n; note\r\n\r\n[Comm]\r\nPort=2\r\n\r\n[Extra]\r\nX=x\r\nY=y\r\n");
+    EXPECT_EQ(file.sections(), (QStringList{"Main", "Comm", "Extra"}));
+    EXPECT_EQ(value(file, "Extra", "Y"), "y");
+}

@@ -63,3 +63,22 @@ TEST(ConfigPaths, WithoutAProgramFolderAbsolutePathsAreShownWhole)
 }
 
 } // namespace
+
+// An installed program keeps the user's files in the configuration folder, so
+// bare names live there and files beside the program are shown whole.
+TEST(ConfigPaths, BareNamesLiveInTheUsersFolderOfAnInstalledProgram)
+{
+    AppSettings s = inFolder(QStringLiteral("/usr/lib/zel308tools"));
+    s.FilesFolder = QStringLiteral("/home/op/.config/ZEL308Tools");
+    const PathCase cases[] = {
+        {"Studio 1.CNS", "/home/op/.config/ZEL308Tools/Studio 1.CNS", "Studio 1.CNS"},
+        {"/usr/lib/zel308tools/Shipped.CNS", "/usr/lib/zel308tools/Shipped.CNS",
+         "/usr/lib/zel308tools/Shipped.CNS"},
+    };
+    for (const PathCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QString stored = StoredConfigPath(s, QString::fromUtf8(c.typed));
+        EXPECT_EQ(stored, QString::fromUtf8(c.stored));
+        EXPECT_EQ(ShownConfigPath(s, stored), QString::fromUtf8(c.shownAgain));
+    }
+}

@@ -2,6 +2,7 @@
 #include "CodecFixture.h"
 #include "Helpers.h"
 #include "LinkChecksum.h"
+#include "TransferLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +148,8 @@ TEST_F(TransferEncodingTest, LayoutLimits)
         f.settings.CountInput = c.inputs;
         f.settings.CountOutput = c.outputs;
         EXPECT_EQ(payloadOf(QStringLiteral("20")).size(), 2 * c.bytes) << c.textLen << " " << c.faders;
+        // What a receiver expects before the frame is there.
+        EXPECT_EQ(TransferLayout::fromSettings(f.settings).dataSetPayloadBytes(), c.bytes) << c.textLen;
     }
 }
 

@@ -99,15 +99,37 @@ TEST(DebugCellsTest, SentFramesStandOnLinesOfTheirOwn)
     EXPECT_EQ(first.text(), QStringLiteral("Tx|-80-|-0D-|\r\n")) << "no empty line before the first";
 }
 
-TEST(DebugCellsTest, OutputWithoutLineBreaksIsNeverCut)
+TEST(DebugCellsTest, OutputWithoutLineBreaksKeepsTheMostRecentCharacters)
 {
-    Views views;
-    const QByteArray frame = QByteArray("\x85") + QByteArray(200, '4') + QByteArray("\r");
-    for (int i = 0; i < 100; ++i)
-        views.add(frame, true);
-    EXPECT_GT(views.hex.text().size(), 2 * DebugViewText::Bound);
-    EXPECT_TRUE(views.hex.text().startsWith(QStringLiteral("|-85-| 44 | 44 |")));
-    EXPECT_EQ(views.hex.text().count(QStringLiteral("-85-|")), 100);
+    struct Case
+    {
+        const char* name;
+        QByteArray bytes;
+        bool isFrame;
+        int times;
+        QString hexEnd;
+        QString asciiEnd;
+    };
+    // 0x44 is "D", 0x41 is "A".
+    const Case cases[] = {
+        {"100 frames of 100 bytes", QByteArray("\x85") + QByteArray(200, '4') + "\r", true, 100,
+         QStringLiteral("| 44 | 44 |-0D-| "), QStringLiteral("| D  | D  |-0D-| ")},
+        {"one run of 100000 discarded bytes", QByteArray(100000, 'A'), false, 1,
+         QStringLiteral("|-41-|-41-| "), QStringLiteral("| A  | A  | ")},
+        {"3000 runs of 7 discarded bytes", QByteArray(7, 'A'), false, 3000, QStringLiteral("|-41-|-41-| "),
+         QStringLiteral("| A  | A  | ")},
+    };
+    for (const Case& c : cases) {
+        Views views;
+        for (int i = 0; i < c.times; ++i)
+            views.add(c.bytes, c.isFrame);
+        for (const QString& text : {views.hex.text(), views.ascii.text()}) {
+            EXPECT_LE(text.size(), 20480) << c.name;
+            EXPECT_GE(text.size(), 20480 - 8) << c.name;
+        }
+        EXPECT_TRUE(views.hex.text().endsWith(c.hexEnd)) << c.name;
+        EXPECT_TRUE(views.ascii.text().endsWith(c.asciiEnd)) << c.name;
+    }
 }
 
 TEST(DebugCellsTest, OldestLinesGoOnceTheBoundIsReached)

@@ -25,7 +25,7 @@ TEST(PortScannerTest, EachPortIsTriedAndClosedAgain)
         port->openResults = {fails(PortNotFound), PortResult{}, fails(PortInUse), fails(PortDriverError)};
         return port;
     };
-    const QList<PortProbe> probes = ProbePorts(factory, QStringLiteral("2400,E,7,2"), 3, 7);
+    const QList<PortProbe> probes = ProbePorts(factory, QStringLiteral("2400,E,7,2"), PortRange(3, 7));
     ASSERT_EQ(probes.size(), 5);
     const int expected[] = {PortNotFound, PortOk, PortInUse, PortDriverError, PortOk};
     for (int i = 0; i < 5; ++i) {
@@ -42,7 +42,7 @@ TEST(PortScannerTest, APortNumberTheDriverRefusesIsAnError)
         port->refuse.insert(QStringLiteral("CommPort"));
         return port;
     };
-    const QList<PortProbe> probes = ProbePorts(factory, QStringLiteral("19200,N,8,1"), 1, 2);
+    const QList<PortProbe> probes = ProbePorts(factory, QStringLiteral("19200,N,8,1"), PortRange(1, 2));
     ASSERT_EQ(probes.size(), 2);
     EXPECT_FALSE(probes[0].result.ok());
     EXPECT_NE(probes[0].result.error, PortNotFound);
@@ -58,9 +58,9 @@ TEST(PortScannerTest, RunsOnAThreadOfItsOwnAndReportsOnTheCallersThread)
         return port;
     });
     SignalRecorder finished(&scanner, &PortScanner::finished);
-    scanner.start(QStringLiteral("19200,N,8,1"), 1, 3);
+    scanner.start(QStringLiteral("19200,N,8,1"), PortRange(1, 3));
     EXPECT_TRUE(scanner.running());
-    scanner.start(QStringLiteral("19200,N,8,1"), 1, 16); // ignored while running
+    scanner.start(QStringLiteral("19200,N,8,1"), PortRange(1, 16)); // ignored while running
     ASSERT_TRUE(finished.count() == 1 || finished.wait(5000));
     EXPECT_FALSE(scanner.running());
     EXPECT_NE(probedOn.load(), QThread::currentThread());
@@ -79,7 +79,7 @@ TEST(PortScannerTest, DestroyedWhileScanningWaitsForTheThread)
             QThread::msleep(50);
             return port;
         });
-        scanner.start(QStringLiteral("19200,N,8,1"), 1, 16);
+        scanner.start(QStringLiteral("19200,N,8,1"), PortRange(1, 16));
     }
     EXPECT_EQ(destroyedPorts.load(), 1);
 }

@@ -32,6 +32,7 @@ public:
     bool dataSetToPages() override;
     void showTransferDialog(const QString& caption, std::function<void()> onCancel) override;
     void hideTransferDialog() override;
+    void setTransferProgress(qint64 done, qint64 total) override { progress.append({done, total}); }
 
     // Script.
     QList<bool> answers;          // askYesNo answers, taken from the front
@@ -57,5 +58,6 @@ public:
     int dataSetToPagesCount = 0;
     bool transferDialogVisible = false;
     QStringList transferCaptions;
+    QList<std::pair<qint64, qint64>> progress; // done, total (<= 0: not known)
     std::function<void()> cancelTransfer;
 };

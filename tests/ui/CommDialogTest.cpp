@@ -6,6 +6,7 @@
 #include "FakeClock.h"
 #include "FakeUserInterface.h"
 #include "MessageTexts.h"
+#include "PortDeviceName.h"
 #include "QtSerialControl.h"
 #include "SerialLink.h"
 #include "SettingsFile.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +27,8 @@
 #include <QSerialPort>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -51,12 +55,17 @@ QStringList entries(const QComboBox* list)
 } // namespace
 
 // Every port number leads to a device the test controls: by default a path
-// that does not exist; port 2, the stored one, to a free pseudo-terminal.
+// that does not exist; port 2, the stored one, to a free pseudo-terminal. The
+// serial adapters are looked for in a device folder of the test's own, empty
+// unless a test plugs one in.
 class CommDialogTest : public ::testing::Test
 {
 protected:
     CommDialogTest()
     {
+        devRoot = folder.path() + QStringLiteral("/dev");
+        QDir().mkpath(devRoot + QStringLiteral("/serial/by-id"));
+        qputenv("ZEL_DEV_ROOT", devRoot.toLocal8Bit());
         settings.ProgramFolder = folder.path();
         settings.ProgramFileName = QStringLiteral("ZEL308Tools");
         settings.SettingsFile =
@@ -68,6 +77,20 @@ protected:
         ctx = std::make_unique<AppContext>(AppContext{settings, *messages, *log, ui, clock});
         port = std::make_unique<QtSerialControl>(settings.SettingsFile);
         link = std::make_unique<SerialLink>(*ctx, *port);
+    }
+
+    ~CommDialogTest() override { qunsetenv("ZEL_DEV_ROOT"); }
+
+    // A device node in the test's device folder, leading to `target`.
+    bool plugIn(const QString& target, const QString& name)
+    {
+        return ::symlink(target.toLocal8Bit().constData(),
+                         (devRoot + QLatin1Char('/') + name).toLocal8Bit().constData()) == 0;
+    }
+    QString portName(int n) const
+    {
+        return ReadSetting(settings.SettingsFile, QStringLiteral("PortNames"), QStringLiteral("COM%1").arg(n),
+                           QString());
     }
 
     void mapPort(int n, const QString& device)
@@ -105,6 +128,7 @@ protected:
 
     PseudoTerminal freeLine;
     TestFolder folder;
+    QString devRoot;
     AppSettings settings;
     FakeClock clock;
     FakeUserInterface ui;
@@ -199,6 +223,62 @@ TEST_F(CommDialogTest, ScanListsFreePortsAndPortsInUseWithTheirDevices)
         EXPECT_TRUE(dialog->cmdOk()->isEnabled());
         EXPECT_FALSE(port->PortOpen());
     }
+}
+
+// Two adapters, one with a by-id name, and a mapping above the plain ports whose
+// device is missing: it is not listed but keeps its number.
+TEST_F(CommDialogTest, AdaptersTakeTheNextFreeNumbersAndTheChosenOneIsStored)
+{
+    PseudoTerminal acm;
+    PseudoTerminal usb;
+    ASSERT_TRUE(plugIn(acm.slavePath(), QStringLiteral("ttyACM0")));
+    ASSERT_TRUE(plugIn(usb.slavePath(), QStringLiteral("ttyUSB0")));
+    ASSERT_TRUE(plugIn(QStringLiteral("../../ttyACM0"),
+                       QStringLiteral("serial/by-id/usb-Rimtal_Adapter_0042-if00-port0")));
+    mapPort(17, folder.file(QStringLiteral("gone")));
+
+    auto dialog = openDialog();
+    EXPECT_EQ(
+        entries(dialog->cmbPort()),
+        (QStringList{QStringLiteral("COM2"), QStringLiteral("COM18: usb-Rimtal_Adapter_0042-if00-port0"),
+                     QStringLiteral("COM19: ttyUSB0")}));
+    EXPECT_EQ(dialog->cmbPort()->itemData(1, Qt::ToolTipRole).toString(),
+              devRoot + QStringLiteral("/serial/by-id/usb-Rimtal_Adapter_0042-if00-port0"));
+    EXPECT_TRUE(ui.boxes.isEmpty()) << lastBox().toStdString();
+
+    // Plugged in while the dialog is open: listed by the next scan, the choice kept.
+    PseudoTerminal late;
+    ASSERT_TRUE(plugIn(late.slavePath(), QStringLiteral("ttyUSB1")));
+    QElapsedTimer t;
+    t.start();
+    while (!entries(dialog->cmbPort()).contains(QStringLiteral("COM20: ttyUSB1")) && t.elapsed() < 5000)
+        RunEventsFor(20);
+    EXPECT_TRUE(entries(dialog->cmbPort()).contains(QStringLiteral("COM20: ttyUSB1")));
+    EXPECT_EQ(dialog->cmbPort()->currentText(), QStringLiteral("COM2"));
+
+    waitForScan(*dialog);
+    dialog->cmbPort()->setCurrentIndex(dialog->cmbPort()->findData(19));
+    dialog->cmdOk()->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted) << lastBox().toStdString();
+    EXPECT_TRUE(port->PortOpen());
+    EXPECT_EQ(comm(QStringLiteral("Port")), QStringLiteral("19"));
+    EXPECT_EQ(portName(19), devRoot + QStringLiteral("/ttyUSB0"));
+    EXPECT_TRUE(portName(18).isEmpty()) << "only the chosen adapter is stored";
+}
+
+TEST_F(CommDialogTest, AnAdapterThatCannotBeOpenedLeavesNoMapping)
+{
+    PseudoTerminal usb;
+    ASSERT_TRUE(plugIn(usb.slavePath(), QStringLiteral("ttyUSB0")));
+    auto dialog = openDialog();
+    ASSERT_EQ(dialog->cmbPort()->findData(17), 1);
+    usb.close();
+    QFile::remove(devRoot + QStringLiteral("/ttyUSB0"));
+    dialog->cmbPort()->setCurrentIndex(1);
+    dialog->cmdOk()->click();
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(ui.boxes.size(), 1);
+    EXPECT_TRUE(portName(17).isEmpty());
 }
 
 TEST_F(CommDialogTest, APortInUseCanBeChosenButOkShowsTheOpenErrorAndStays)

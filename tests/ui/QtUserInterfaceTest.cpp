@@ -2,12 +2,14 @@
 
 #include "MainWindow.h"
 #include "TransferDialog.h"
+#include "Twips.h"
 #include "UiTestEnv.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
@@ -227,6 +229,41 @@ TEST(TransferDialog, DesignTextsAndClosingCancels)
     dialog.close();
     EXPECT_TRUE(cancelled);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(TransferDialog, ProgressBarBetweenLabelAndButtonBusyUntilTold)
+{
+    TransferDialog dialog;
+    dialog.showOver(nullptr, QString(), [] {});
+    const QProgressBar* bar = dialog.progressBar();
+    EXPECT_EQ(bar->maximum(), 0) << "a busy indicator until progress is reported";
+    dialog.setProgress(512, 1958);
+    EXPECT_EQ(bar->maximum(), 1000);
+    EXPECT_EQ(bar->value(), 261);
+    dialog.setProgress(1958, 1958);
+    EXPECT_EQ(bar->value(), 1000);
+    dialog.setProgress(3, 0);
+    EXPECT_EQ(bar->maximum(), 0) << "the length is not known";
+    dialog.setProgress(10, 1958);
+    dialog.hide();
+    dialog.showOver(nullptr, QString(), [] {});
+    EXPECT_EQ(bar->maximum(), 0) << "a new showing starts busy";
+
+    // The label and the button keep their places; the bar lies between them.
+    const QLabel* label = dialog.findChild<QLabel*>();
+    EXPECT_EQ(label->geometry(), Twips::toPixels(240, 240, 4200, 315));
+    EXPECT_EQ(dialog.cancelButton()->geometry(), Twips::toPixels(1740, 840, 1200, 375));
+    EXPECT_FALSE(bar->geometry().intersects(label->geometry()));
+    EXPECT_FALSE(bar->geometry().intersects(dialog.cancelButton()->geometry()));
+    EXPECT_TRUE(dialog.rect().contains(bar->geometry()));
+}
+
+TEST_F(WithMainWindow, TransferProgressReachesTheShownDialog)
+{
+    ui.setTransferProgress(5, 10); // nothing shown yet: nothing to move
+    ui.showTransferDialog(QStringLiteral("Daten senden"), [] {});
+    ui.setTransferProgress(979, 1958);
+    EXPECT_EQ(ui.transferDialog()->progressBar()->value(), 500);
 }
 
 } // namespace

@@ -1,17 +1,23 @@
 #include "AboutWindow.h"
-#include "DataSet.h"
 #include "ChooseDialog.h"
+#include "DataSet.h"
 #include "MainWindow.h"
 #include "ProtocolWindow.h"
+#include "QtUserInterface.h"
+#include "SerialLink.h"
+#include "TransferDialog.h"
 #include "Twips.h"
 #include "UiTestEnv.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
+
+#include "FakeSerialControl.h"
 
 #include "pages/NamesPage.h"
 #include "pages/PageTransfer.h"
@@ -145,3 +151,30 @@ TEST(Screenshots, ChoiceDialogAndProtocol)
 }
 
 } // namespace
+
+// The transfer dialog halfway through sending a 16 KiB frame in chunks of 512
+// bytes, taken as the 17th chunk goes out.
+TEST(Screenshots, TransferDialogMidSend)
+{
+    UiTestEnv env;
+    env.settings.ShowMsgBox = false; // a failure must not wait for a box nobody answers
+    QtUserInterface ui;
+    AppContext ctx{env.settings, *env.messages, *env.log, ui, env.clock};
+    FakeSerialControl port;
+    port.drainMs = 1;
+    port.applyFixedProperties();
+    port.setPortOpen(true);
+    SerialLink link(ctx, port);
+    int chunks = 0;
+    int shownValue = -1;
+    port.onOutput = [&](const QByteArray&) {
+        if (++chunks != 17)
+            return;
+        TransferDialog* dialog = ui.transferDialog();
+        shownValue = dialog->progressBar()->value();
+        save(*dialog, QStringLiteral("TransferDialog-mid-send-") + dpiTag());
+    };
+    QByteArray frame = QByteArray("\x85") + QByteArray(16382, '3') + "\r";
+    ASSERT_TRUE(link.TransmitData(frame, QStringLiteral("Daten senden")));
+    EXPECT_EQ(shownValue, 500);
+}

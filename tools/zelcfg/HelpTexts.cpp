@@ -4,7 +4,8 @@ namespace {
 
 const char* const kCommon =
     R"(  --settings FILE.Ini  the settings file (counts, name length, lists, link settings);
-                       default: ZEL308Tools.Ini beside the program
+                       default: ZEL308Tools.Ini beside the program, or the
+                       editor's copy in ~/.config/ZEL308Tools for an installed one
   --help               this text
 )";
 

@@ -4,6 +4,7 @@
 #include "InputFile.h"
 #include "SelectorListEntries.h"
 #include "StartupSettings.h"
+#include "UserFiles.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -15,7 +16,9 @@ ToolContext::~ToolContext() = default;
 
 QString ToolContext::defaultSettingsFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/ZEL308Tools.Ini");
+    const QString name = QStringLiteral("ZEL308Tools.Ini");
+    return FilesFolderFor(QCoreApplication::applicationDirPath(), name, UserConfigFolder()) +
+           QLatin1Char('/') + name;
 }
 
 Failure ToolContext::load(const QString& settingsFile)

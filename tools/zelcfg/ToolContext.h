@@ -27,7 +27,9 @@ public:
     ToolContext(ConsoleUserInterface& ui, TextSink* logSink);
     ~ToolContext();
 
-    // The bundled settings file beside the program.
+    // The editor's settings file beside the program; for an installed copy, whose
+    // folder is read-only, the user's copy the editor keeps (brought up to date
+    // from the installed file the way the editor does it).
     static QString defaultSettingsFile();
 
     // Reads the settings file. The program folder is the settings file's folder,
