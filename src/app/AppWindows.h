@@ -41,6 +41,8 @@ public:
     virtual int selectedTabNumber() const = 0;
     // The device asked for data: command 107 runs after this many milliseconds.
     virtual void startSendTimer(int intervalMs) = 0;
+    // While one exchange runs, the toolbar starts no other and leaves the port open.
+    virtual void enableLinkCommands(bool enabled) = 0;
 
     // Windows the commands open.
     virtual void editPortSettings() = 0;

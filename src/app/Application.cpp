@@ -7,6 +7,7 @@
 #include "ConfigTransfer.h"
 #include "DataReset.h"
 #include "DeviceModel.h"
+#include "HeldBoxes.h"
 #include "Helpers.h"
 #include "LinkCommands.h"
 #include "MessageTexts.h"
@@ -106,7 +107,8 @@ int Application::runStart(AppWindows& windows, int& step)
     if (const QString where = FilesFolderLogText(m_settings); !where.isEmpty())
         m_log->WriteLog(where);
 
-    m_context = std::make_unique<AppContext>(AppContext{m_settings, *m_messages, *m_log, m_ui, m_clock});
+    m_boxes = std::make_unique<HeldBoxes>(m_ui);
+    m_context = std::make_unique<AppContext>(AppContext{m_settings, *m_messages, *m_log, *m_boxes, m_clock});
     m_shutdown = std::make_unique<Shutdown>(*m_context, windows, m_terminate);
 
     // Every key would read as missing; the user needs to know why.
@@ -134,13 +136,15 @@ int Application::runStart(AppWindows& windows, int& step)
     if (!m_ui.dataSetToPages())
         return step;
 
-    m_link = std::make_unique<SerialLink>(*m_context, m_port);
+    m_link = std::make_unique<SerialLink>(*m_context, m_port, m_boxes.get());
     m_shutdown->setLink(m_link.get());
     m_commands = std::make_unique<LinkCommands>(*m_dataContext, *m_link, windows.selectorLists());
     m_configs = std::make_unique<ConfigTransfer>(*m_dataContext, *m_link, *m_commands, windows.selectorLists());
     m_dispatcher = std::make_unique<CommandDispatcher>(*m_context, *m_dataContext, *m_link, *m_commands,
                                                        *m_configs, windows, *m_shutdown);
     QObject::connect(m_link.get(), &SerialLink::debugMonitorWanted, [&windows] { windows.showDebugMonitor(); });
+    QObject::connect(m_link.get(), &SerialLink::operationChanged,
+                     [&windows](bool running) { windows.enableLinkCommands(!running); });
     QObject::connect(m_commands.get(), &LinkCommands::sendRequested,
                      [&windows](int delayMs) { windows.startSendTimer(delayMs); });
 

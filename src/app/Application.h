@@ -14,6 +14,7 @@ class AppWindows;
 class Clock;
 class CommandDispatcher;
 class ConfigTransfer;
+class HeldBoxes;
 class LinkCommands;
 class MessageTexts;
 class SerialControl;
@@ -74,6 +75,8 @@ private:
     ConfigurationData m_data;
     std::unique_ptr<MessageTexts> m_messages;
     std::unique_ptr<AppLog> m_log;
+    // The context's user interface: m_ui with the link's boxes held back while it is busy.
+    std::unique_ptr<HeldBoxes> m_boxes;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<DataContext> m_dataContext;
     std::unique_ptr<Shutdown> m_shutdown;

@@ -17,6 +17,8 @@
 #include "Shutdown.h"
 #include "UserInterface.h"
 
+#include <QTimer>
+
 namespace {
 
 enum Command
@@ -38,6 +40,25 @@ enum Command
     SendVersion = 108,
 };
 
+// The commands that send or wait, and the port settings, which close the port.
+bool usesTheLink(int number)
+{
+    switch (number) {
+    case CommSendData:
+    case CommReceiveData:
+    case CommRestart:
+    case CommGetInfo:
+    case CommCheck:
+    case CommSettings:
+    case RequestWithoutQuery:
+    case SendWithoutQuery:
+    case SendVersion:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 CommandDispatcher::CommandDispatcher(AppContext& ctx, DataContext& data, SerialLink& link,
@@ -46,12 +67,52 @@ CommandDispatcher::CommandDispatcher(AppContext& ctx, DataContext& data, SerialL
     : m_ctx(ctx), m_data(data), m_link(link), m_commands(commands), m_configs(configs), m_windows(windows),
       m_shutdown(shutdown), m_dataFile(ctx.settings.DefaultDataFile)
 {
+    m_idleConnection = QObject::connect(&m_link, &SerialLink::becameIdle, [this] { runQueuedSend(); });
+}
+
+CommandDispatcher::~CommandDispatcher()
+{
+    QObject::disconnect(m_idleConnection);
+}
+
+bool CommandDispatcher::postponedOrRefused(int number, QString& error)
+{
+    // The device's request also waits behind an open box, which it would cover.
+    if (number == SendWithoutQuery) {
+        if (m_link.idle() && !m_link.boxPending())
+            return false;
+        m_sendQueued = true;
+        return true;
+    }
+    if (m_link.idle())
+        return false;
+    error = QStringLiteral("  ") +
+            FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Link_Busy")), QString::number(number));
+    return true;
+}
+
+void CommandDispatcher::runQueuedSend()
+{
+    if (!m_sendQueued)
+        return;
+    m_sendQueued = false;
+    // From the event loop, not from the end of the exchange that just finished.
+    QTimer::singleShot(0, &m_link, [this] { InterpretMenuCommand(SendWithoutQuery); });
 }
 
 void CommandDispatcher::InterpretMenuCommand(int number)
 {
     QString error;
-    if (runCommand(number, error))
+    bool done = false;
+    if (!usesTheLink(number)) {
+        done = runCommand(number, error);
+    } else if (postponedOrRefused(number, error)) {
+        done = error.isEmpty();
+    } else {
+        const SerialLink::Operation running(m_link);
+        done = runCommand(number, error);
+    }
+    if (done)
         return;
     // An unknown number, or a command that failed on the way: logged, never boxed.
     const QString detail =

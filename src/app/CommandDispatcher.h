@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
 struct AppContext;
@@ -19,6 +20,8 @@ class CommandDispatcher
 public:
     CommandDispatcher(AppContext& ctx, DataContext& data, SerialLink& link, LinkCommands& commands,
                       ConfigTransfer& configs, AppWindows& windows, Shutdown& shutdown);
+    ~CommandDispatcher();
+    Q_DISABLE_COPY(CommandDispatcher)
 
     void InterpretMenuCommand(int number);
 
@@ -27,6 +30,10 @@ public:
 
 private:
     bool runCommand(int number, QString& error);
+    // A link command while the link is busy: the send timer's command waits for
+    // its turn, the others are refused.
+    bool postponedOrRefused(int number, QString& error);
+    void runQueuedSend();
     void readDataFile();
     void writeDataFile();
     bool sendDataSet(QString& error);
@@ -44,4 +51,6 @@ private:
     AppWindows& m_windows;
     Shutdown& m_shutdown;
     QString m_dataFile;
+    bool m_sendQueued = false;
+    QMetaObject::Connection m_idleConnection;
 };

@@ -49,6 +49,7 @@ QString ConfigTransfer::SendConfig(int index)
         return QStringLiteral("no configuration index %1").arg(index);
     AppContext& ctx = m_data.app;
     ConfigurationData& data = m_data.data;
+    const SerialLink::Operation running(m_link);
 
     CheckBlankNames(m_data, true);
     ctx.ui.pagesToDataSet();
@@ -89,6 +90,7 @@ void ConfigTransfer::RequestConfig(int index)
     if (kind.isEmpty())
         return;
     AppContext& ctx = m_data.app;
+    const SerialLink::Operation running(m_link);
     ConfigCollection& collect = m_commands.collection();
     collect = ConfigCollection{};
 

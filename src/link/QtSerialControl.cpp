@@ -202,7 +202,13 @@ void QtSerialControl::onError(QSerialPort::SerialPortError error)
     if (!lost || !m_port.isOpen())
         return;
     // Qt repeats the error for as long as the port stays open: close first, report once.
-    const QString text = m_port.errorString();
+    // The system's text is often left over from an earlier call ("Inappropriate ioctl
+    // for device" for a line whose far end was closed), so say first what happened.
+    const QString what = error == QSerialPort::ResourceError ? QStringLiteral("the device was removed or its line closed")
+                         : error == QSerialPort::PermissionError ? QStringLiteral("access to the device was taken away")
+                         : error == QSerialPort::ReadError       ? QStringLiteral("reading from the device failed")
+                                                                 : QStringLiteral("writing to the device failed");
+    const QString text = QStringLiteral("%1: %2 (%3)").arg(deviceName(), what, m_port.errorString());
     closePort();
     Q_EMIT failed(text);
 }

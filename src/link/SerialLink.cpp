@@ -4,6 +4,7 @@
 #include "AppLog.h"
 #include "AppSettings.h"
 #include "CommSettings.h"
+#include "HeldBoxes.h"
 #include "Helpers.h"
 #include "LinkMessage.h"
 #include "MessageTexts.h"
@@ -18,9 +19,45 @@
 
 #include <optional>
 
-SerialLink::SerialLink(AppContext& ctx, SerialControl& port, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_port(port)
+namespace {
+
+// Boxes raised while it lives open when it ends (see HeldBoxes).
+class BoxHold
 {
+    Q_DISABLE_COPY(BoxHold)
+public:
+    enum Release
+    {
+        AtOnce,
+        FromTheEventLoop,
+    };
+    BoxHold(HeldBoxes* boxes, Release release = AtOnce) : m_boxes(boxes), m_release(release)
+    {
+        if (m_boxes)
+            m_boxes->hold();
+    }
+    ~BoxHold()
+    {
+        if (m_boxes && m_release == AtOnce)
+            m_boxes->release();
+        else if (m_boxes)
+            m_boxes->releaseLater();
+    }
+
+private:
+    HeldBoxes* m_boxes;
+    Release m_release;
+};
+
+} // namespace
+
+SerialLink::SerialLink(AppContext& ctx, SerialControl& port, HeldBoxes* boxes, QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_port(port), m_boxes(boxes)
+{
+    if (m_boxes)
+        connect(m_boxes, &HeldBoxes::settled, this, &SerialLink::noteIdle);
+    m_reopenTimer.setInterval(ReopenIntervalMs);
+    connect(&m_reopenTimer, &QTimer::timeout, this, &SerialLink::reopenLostPort);
     // The port's reasons for a bad "Settings" value reach the user: in the chosen language.
     const bool german = m_ctx.settings.isGerman();
     const LineSettingsTexts english;
@@ -38,6 +75,36 @@ SerialLink::SerialLink(AppContext& ctx, SerialControl& port, QObject* parent)
     connect(&m_port, &SerialControl::failed, this, &SerialLink::onPortFailed);
     connect(&m_port, &SerialControl::notice, this,
             [this](const QString& text) { m_ctx.log.WriteLog(QStringLiteral("  ") + text); });
+}
+
+SerialLink::Operation::Operation(SerialLink& link) : m_link(link)
+{
+    if (m_link.m_operations++ == 0)
+        Q_EMIT m_link.operationChanged(true);
+}
+
+SerialLink::Operation::~Operation()
+{
+    if (--m_link.m_operations == 0) {
+        Q_EMIT m_link.operationChanged(false);
+        m_link.noteIdle();
+    }
+}
+
+bool SerialLink::idle() const
+{
+    return m_operations == 0 && !m_waitingForResponse && !m_waitBusy && m_transmitting == 0;
+}
+
+bool SerialLink::boxPending() const
+{
+    return m_boxes && m_boxes->pending();
+}
+
+void SerialLink::noteIdle()
+{
+    if (idle())
+        Q_EMIT becameIdle();
 }
 
 int SerialLink::InitLink()
@@ -100,11 +167,15 @@ bool SerialLink::OpenPort()
     }
     m_rx.clear();
     m_reopenAfterLoss = false;
+    m_reopenTimer.stop();
     return true;
 }
 
 bool SerialLink::ClosePort()
 {
+    // Closed on purpose: it stays closed until it is opened on purpose.
+    m_reopenAfterLoss = false;
+    m_reopenTimer.stop();
     m_portIsOpen = m_port.PortOpen();
     if (!m_portIsOpen)
         return true;
@@ -122,6 +193,7 @@ bool SerialLink::ClosePort()
 
 bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
 {
+    const BoxHold hold(m_boxes);
     // An answer to an earlier frame must never be taken for the answer to this one.
     DeliverPendingFrames();
 
@@ -148,6 +220,7 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
     ++m_transmitting;
     auto finish = [this](bool sent) {
         --m_transmitting;
+        noteIdle();
         return sent;
     };
     for (qsizetype pos = 0; pos < frame.size(); pos += chunk) {
@@ -190,6 +263,7 @@ bool SerialLink::TransmitData(const QByteArray& frame, const QString& caption)
 
 bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
 {
+    const BoxHold hold(m_boxes);
     const bool wasWaiting = m_waitingForResponse;
     m_waitingForResponse = true;
     ShowLinkMessage(m_ctx, FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_Waiting_For_Answer")), code),
@@ -202,9 +276,22 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
     bool valid = false;
     const char start = static_cast<char>(code.toInt(&valid, 16));
     auto seen = [&] { return valid && m_rx.frameComplete() && m_rx.buffer().at(0) == start; };
+    // Any other frame is handed over as it comes, so it neither waits for the end
+    // of the wait nor stands in front of the awaited one.
+    auto handOverOthers = [&] {
+        if (m_handingOver)
+            return;
+        m_handingOver = true;
+        while (m_rx.frameComplete() && !seen())
+            handOverFrame();
+        m_handingOver = false;
+    };
 
     bool result = false;
-    switch (waitUntil(seen, deadline(), [this] { reportReceiveProgress(); })) {
+    switch (waitUntil(seen, deadline(), [&] {
+                handOverOthers();
+                reportReceiveProgress();
+            })) {
     case WaitEnd::Done:
         result = true;
         break;
@@ -230,6 +317,7 @@ bool SerialLink::WaitForResponse(const QString& code, const QString& caption)
     if (!result && m_lossUnreported)
         reportPortLoss();
     m_waitingForResponse = wasWaiting;
+    noteIdle();
     return result;
 }
 
@@ -243,6 +331,7 @@ void SerialLink::WaitForData()
         m_timerComm.stop();
         return;
     }
+    const BoxHold hold(m_boxes, BoxHold::FromTheEventLoop);
     m_waitBusy = true;
     m_timerComm.stop();
 
@@ -256,13 +345,9 @@ void SerialLink::WaitForData()
         reportReceiveProgress();
     };
     switch (waitUntil([this] { return m_rx.frameComplete(); }, deadline(), onWake)) {
-    case WaitEnd::Done: {
-        const QString code = QString::number(quint8(m_rx.buffer().at(0)), 16).toUpper();
-        const QByteArray frame = m_rx.takeFrame();
-        logNotes();
-        Q_EMIT frameReceived(code, frame);
+    case WaitEnd::Done:
+        handOverFrame();
         break;
-    }
     case WaitEnd::TimedOut:
         m_rx.clear();
         ShowLinkMessage(m_ctx, m_ctx.messages.get(QStringLiteral("Comm_Timeout_Short")), ToStatus | ToLog);
@@ -283,9 +368,27 @@ void SerialLink::WaitForData()
     if (m_lossUnreported)
         reportPortLoss();
     m_waitBusy = false;
-    // A second frame that came right behind the first is handed over on the next tick.
-    if (m_rx.hasFrame())
-        m_timerComm.start(std::max(0, m_settings.TimerInterval));
+    scheduleNextFrame();
+    noteIdle();
+}
+
+void SerialLink::handOverFrame()
+{
+    const QString code = QString::number(quint8(m_rx.buffer().at(0)), 16).toUpper();
+    const QByteArray frame = m_rx.takeFrame();
+    logNotes();
+    Q_EMIT frameReceived(code, frame);
+}
+
+void SerialLink::scheduleNextFrame()
+{
+    if (!m_rx.hasFrame())
+        return;
+    m_timerComm.start(std::max(0, m_settings.TimerInterval));
+    // A frame that came in behind the one just handed over has had its interval
+    // already, or most of it: it goes next, not one interval from now.
+    if (m_rx.frameComplete())
+        QMetaObject::invokeMethod(this, &SerialLink::WaitForData, Qt::QueuedConnection);
 }
 
 void SerialLink::DeliverPendingFrames()
@@ -383,10 +486,14 @@ void SerialLink::onReceived()
     const QByteArray bytes = m_port.Input();
     if (bytes.isEmpty())
         return;
+    const bool frameWasComplete = m_rx.frameComplete();
     m_rx.feed(bytes);
     logNotes();
     if (m_rx.hasFrame()) {
-        m_timerComm.start(std::max(0, m_settings.TimerInterval));
+        // A frame still coming in is due one interval after its latest bytes; one
+        // whose end byte is in stays due when it was, whatever follows it.
+        if (!frameWasComplete || !m_timerComm.isActive())
+            m_timerComm.start(std::max(0, m_settings.TimerInterval));
     } else {
         flushDiscarded();
     }
@@ -402,6 +509,7 @@ void SerialLink::onPortFailed(const QString& description)
     m_portIsOpen = false;
     m_timerComm.stop();
     m_rx.clear();
+    m_reopenTimer.start();
     Q_EMIT woken();
     // A running wait ends first and then reports; with none running, report now.
     if (m_activeWaits == 0)
@@ -414,9 +522,33 @@ void SerialLink::reportPortLoss()
         return;
     m_lossUnreported = false;
     ShowLinkMessage(m_ctx,
-                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_TransmitData_Err")), m_lossText),
+                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_PortLost_Err")),
+                                  QString::number(m_port.CommPort()), m_lossText),
                     ToBoxAlways | ToStatus | ToLog);
     m_ctx.ui.setBusy(false);
+}
+
+void SerialLink::reopenLostPort()
+{
+    if (!m_reopenAfterLoss || m_port.PortOpen()) {
+        m_reopenTimer.stop();
+        return;
+    }
+    // A command in progress opens the port itself, and the settings dialog must
+    // not find it opened under its hands.
+    if (m_operations > 0)
+        return;
+    // Quietly: the loss was told once, and the device may take a while to come back.
+    if (!m_port.setPortOpen(true).ok() || !m_port.PortOpen())
+        return;
+    m_portIsOpen = true;
+    m_rx.clear();
+    m_reopenAfterLoss = false;
+    m_reopenTimer.stop();
+    ShowLinkMessage(m_ctx,
+                    FormatMessage(m_ctx.messages.get(QStringLiteral("Comm_PortBack_Info")),
+                                  QString::number(m_port.CommPort())),
+                    ToStatus | ToLog);
 }
 
 void SerialLink::flushDiscarded()

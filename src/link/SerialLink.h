@@ -12,6 +12,7 @@
 #include <functional>
 
 struct AppContext;
+class HeldBoxes;
 class SerialControl;
 
 // The serial link: the port's lifecycle, sending frames in chunks and waiting for
@@ -23,7 +24,25 @@ class SerialLink : public QObject
     Q_OBJECT
     Q_DISABLE_COPY(SerialLink)
 public:
-    SerialLink(AppContext& ctx, SerialControl& port, QObject* parent = nullptr);
+    // A command's whole exchange, from its first frame to the end of its last wait
+    // (nested scopes count as one): other commands are not started meanwhile.
+    class Operation
+    {
+        Q_DISABLE_COPY(Operation)
+    public:
+        explicit Operation(SerialLink& link);
+        ~Operation();
+
+    private:
+        SerialLink& m_link;
+    };
+
+    // `boxes`, when given, is the context's user interface: the link holds its
+    // boxes back while it is busy.
+    SerialLink(AppContext& ctx, SerialControl& port, HeldBoxes* boxes = nullptr, QObject* parent = nullptr);
+
+    // A lost port is tried again this often until it opens.
+    static constexpr int ReopenIntervalMs = 1500;
 
     // Start-up set-up: 0, or the failing sub-step (1 ... 11 as ReadCommSettings,
     // 12 debug level, 13 the test opening of the port).
@@ -63,6 +82,11 @@ public:
     const QByteArray& RxDiscarded() const { return m_rx.discarded(); }
     bool WaitingForResponse() const { return m_waitingForResponse; }
     bool WaitBusy() const { return m_waitBusy; }
+    bool operationRunning() const { return m_operations > 0; }
+    // Nothing is being sent, awaited or completed: a command may start.
+    bool idle() const;
+    // A box is open or waits to open.
+    bool boxPending() const;
     bool CancelRequested() const { return m_cancelRequested; }
     const QString& PendingCaption() const { return m_pendingCaption; }
     const QTimer& timerComm() const { return m_timerComm; }
@@ -79,6 +103,10 @@ Q_SIGNALS:
     void debugMonitorWanted();
     // Something a running wait may be waiting for has happened.
     void woken();
+    // A command's exchange began (true) or ended (false).
+    void operationChanged(bool running);
+    // The link has just become idle, or the last box it held was answered.
+    void becameIdle();
 
 private:
     enum class WaitEnd
@@ -93,8 +121,12 @@ private:
                       const std::function<void()>& onWake = {});
     QDeadlineTimer deadline() const;
     void onReceived();
+    void scheduleNextFrame();
+    void handOverFrame();
+    void noteIdle();
     void onPortFailed(const QString& description);
     void reportPortLoss();
+    void reopenLostPort();
     void flushDiscarded();
     // The frame received so far against its expected length, where known.
     void reportReceiveProgress();
@@ -102,9 +134,11 @@ private:
 
     AppContext& m_ctx;
     SerialControl& m_port;
+    HeldBoxes* m_boxes;
     LinkSettings m_settings;
     FrameCollector m_rx;
     QTimer m_timerComm;
+    QTimer m_reopenTimer;
     QString m_pendingCaption;
     QString m_lastError;
     bool m_portIsOpen = false;
@@ -113,6 +147,8 @@ private:
     bool m_waitBusy = false;
     int m_transmitting = 0;
     int m_activeWaits = 0;
+    int m_operations = 0;
+    bool m_handingOver = false;
     int m_portLosses = 0;
     bool m_lossUnreported = false;
     bool m_reopenAfterLoss = false;

@@ -74,8 +74,15 @@ void MainShell::createMainWindow(const QString& caption)
     m_ui.setPageTransfer([this] { m_transfer->PagesToDataSet(); }, [this] { return m_transfer->DataSetToPages(); });
 
     m_pages->runCommand = [this](int number) { m_app.InterpretMenuCommand(number); };
-    m_pages->requestConfig = [this](int index) { m_app.configTransfer().RequestConfig(index); };
-    m_pages->sendConfig = [this](int index) { m_app.configTransfer().SendConfig(index); };
+    // The snapshot page's transfers, like the toolbar's, wait for no other exchange to end.
+    m_pages->requestConfig = [this](int index) {
+        if (m_app.link().idle())
+            m_app.configTransfer().RequestConfig(index);
+    };
+    m_pages->sendConfig = [this](int index) {
+        if (m_app.link().idle())
+            m_app.configTransfer().SendConfig(index);
+    };
 
     QObject::connect(m_window.get(), &MainWindow::commandRequested,
                      [this](int number) { m_app.InterpretMenuCommand(number); });
@@ -90,6 +97,15 @@ void MainShell::createMainWindow(const QString& caption)
     rect.left = (screen.width() - rect.width) / 2;
     rect.top = (screen.height() - rect.height) / 2;
     m_window->setPlacement(rect);
+}
+
+void MainShell::enableLinkCommands(bool enabled)
+{
+    if (!m_window)
+        return;
+    for (int command : {5, 6, 7, 8, 9, 10})
+        if (QAction* button = m_window->toolButton(command))
+            button->setEnabled(enabled);
 }
 
 void MainShell::refreshPagesOnTabChange()

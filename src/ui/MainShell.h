@@ -41,6 +41,7 @@ public:
     void hideMainWindow() override;
     int selectedTabNumber() const override;
     void startSendTimer(int intervalMs) override;
+    void enableLinkCommands(bool enabled) override;
     void editPortSettings() override;
     void showProtocolWindow() override;
     void showAbout() override;

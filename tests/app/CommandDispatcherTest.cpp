@@ -4,6 +4,9 @@
 #include "LinkCommands.h"
 #include "SerialLink.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 namespace {
 
 class CommandDispatcherTest : public AppFixture
@@ -74,6 +77,54 @@ TEST_F(CommandDispatcherTest, FramesOfTheLinkCommands)
         EXPECT_EQ(ui.queries.size(), c.asks ? 1 : 0);
         ui.answers.clear();
     }
+}
+
+// While the link test waits for its answer, a version query is refused and the
+// send timer's command waits until the link test is over.
+TEST_F(CommandDispatcherTest, DuringAWaitOtherLinkCommandsAreRefusedAndTheSendTimerWaits)
+{
+    QObject timers;
+    QTimer::singleShot(50, &timers, [this] {
+        app->InterpretMenuCommand(8);
+        app->InterpretMenuCommand(107);
+    });
+    QTimer::singleShot(100, &timers, [this] {
+        EXPECT_EQ(written(), QByteArray("\x80\r")) << "nothing else while the link test waits";
+        port.receive("\x81\r");
+    });
+    app->InterpretMenuCommand(9);
+    EXPECT_EQ(written(), QByteArray("\x80\r"));
+    EXPECT_TRUE(logged(QStringLiteral("Interpret_MenuCommand_Err")));
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    ASSERT_GT(written().size(), 2);
+    EXPECT_EQ(quint8(written().at(2)), 0x85) << "the data set goes out once the link test is done";
+    EXPECT_FALSE(written().contains("\x82\r"));
+}
+
+// The send timer's command for a device's data request that comes while a
+// result box is open waits until the box is answered: it would cover the box.
+TEST_F(CommandDispatcherTest, SendTimerWaitsBehindAnOpenBox)
+{
+    app->settings().ShowMsgBox = true;
+    QByteArray writtenWhileOpen = "box never opened";
+    ui.whileBoxOpen = [&](const FakeUserInterface::Box& box) {
+        if (box.text != QStringLiteral("Comm_OnlineTest_Info"))
+            return;
+        app->InterpretMenuCommand(107);
+        QEventLoop open;
+        QTimer::singleShot(100, &open, &QEventLoop::quit);
+        open.exec();
+        writtenWhileOpen = written();
+    };
+    port.receive("\x81\r");
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    EXPECT_TRUE(writtenWhileOpen.isEmpty());
+    ASSERT_FALSE(written().isEmpty());
+    EXPECT_EQ(quint8(written().at(0)), 0x85);
 }
 
 TEST_F(CommandDispatcherTest, SeparatorNumberIsLoggedAsUnknown)

@@ -35,6 +35,7 @@ public:
     void hideMainWindow() override { events.append(QStringLiteral("main hidden")); }
     int selectedTabNumber() const override { return tab; }
     void startSendTimer(int intervalMs) override { sendTimer.append(intervalMs); }
+    void enableLinkCommands(bool enabled) override { linkCommandsEnabled = enabled; }
     void editPortSettings() override
     {
         events.append(QStringLiteral("port settings"));
@@ -76,6 +77,7 @@ public:
     bool testButton = false;
     int tab = 1;
     QList<int> sendTimer;
+    bool linkCommandsEnabled = true;
     SelectorLists lists;
     QHash<int, QString> names;
     std::function<void()> onEditPortSettings;

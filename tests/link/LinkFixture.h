@@ -6,6 +6,7 @@
 #include "FakeClock.h"
 #include "FakeSerialControl.h"
 #include "FakeUserInterface.h"
+#include "HeldBoxes.h"
 #include "MessageTexts.h"
 #include "RunEvents.h"
 #include "SerialLink.h"
@@ -58,8 +59,8 @@ protected:
         log = std::make_unique<AppLog>(clock, folder.path(), settings.ProgramFileName, true);
         log->setToFileDisabled(true);
         log->setTextControl(&sink);
-        ctx = std::make_unique<AppContext>(AppContext{settings, *messages, *log, ui, clock});
-        link = std::make_unique<SerialLink>(*ctx, port);
+        ctx = std::make_unique<AppContext>(AppContext{settings, *messages, *log, boxes, clock});
+        link = std::make_unique<SerialLink>(*ctx, port, &boxes);
         link->settings().TimeOut = 1;
         link->settings().TimerInterval = 20;
         port.applyFixedProperties();
@@ -95,6 +96,7 @@ protected:
     AppSettings settings;
     FakeClock clock;
     FakeUserInterface ui;
+    HeldBoxes boxes{ui};
     RecordingSink sink;
     std::unique_ptr<MessageTexts> messages;
     std::unique_ptr<AppLog> log;

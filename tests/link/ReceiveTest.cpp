@@ -65,17 +65,36 @@ TEST_F(ReceiveTest, NullBytesAreDiscardedByThePort)
     EXPECT_EQ(link->RxBuffer(), bytes({0x81, 0x0D}));
 }
 
-TEST_F(ReceiveTest, TwoFramesBackToBackAreHandedOverOneTickApart)
+TEST_F(ReceiveTest, TwoFramesInOneChunkAreBothHandedOverWithinOneInterval)
 {
+    link->settings().TimerInterval = 200;
     port.receive(bytes({0x81, 0x0D, 0x41, 0x88, 0x0D}));
     EXPECT_EQ(link->RxBuffer(), bytes({0x81, 0x0D}));
-    runFor(30);
-    ASSERT_EQ(frames.size(), 1);
-    EXPECT_EQ(frames[0].second, bytes({0x81, 0x0D}));
-    EXPECT_EQ(link->RxBuffer(), bytes({0x88, 0x0D})) << "kept for the next tick";
-    runFor(40);
+    runFor(330); // the second interval would end at 400
     ASSERT_EQ(frames.size(), 2);
+    EXPECT_EQ(frames[0].second, bytes({0x81, 0x0D}));
     EXPECT_EQ(frames[1].second, bytes({0x88, 0x0D}));
+}
+
+// A device that sends link tests faster than the receive timer runs: each frame
+// is handed over one interval after its end byte, not once the device stops.
+TEST_F(ReceiveTest, FramesComingFasterThanTheTimerAreHandedOverOneIntervalAfterTheirEnd)
+{
+    link->settings().TimerInterval = 200;
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> sentAt;
+    QList<qint64> handedAt;
+    QObject::connect(link.get(), &SerialLink::frameReceived, [&] { handedAt.append(clock.elapsed()); });
+    for (int i = 0; i < 15; ++i)
+        later(80 * i, [&] {
+            sentAt.append(clock.elapsed());
+            port.receive(QByteArray("\x80\r"));
+        });
+    runFor(80 * 14 + 400);
+    ASSERT_EQ(handedAt.size(), 15);
+    for (int i = 0; i < 15; ++i)
+        EXPECT_LE(handedAt[i] - sentAt[i], 200 + 150) << "frame " << i;
 }
 
 TEST_F(ReceiveTest, StartByteInsideAFrameDropsTheTornOne)
@@ -158,21 +177,38 @@ TEST_F(ReceiveTest, WaitForResponseSeesOnlyTheAwaitedCode)
     EXPECT_EQ(ui.transferCaptions.first(), QStringLiteral("Warten"));
 }
 
-TEST_F(ReceiveTest, OtherFrameDuringWaitForResponseIsLostAfterTheTimeOut)
+// A wait hands over every other frame it sees, so none blocks the one it waits for.
+TEST_F(ReceiveTest, WaitHandsOverTheFramesItIsNotWaitingFor)
 {
-    settings.ShowMsgBox = true;
-    setMessage(QStringLiteral("Comm_Timeout_Waiting_For_Answer"), QStringLiteral("Keine Antwort &"));
-    later(50, [this] {
-        port.receive(QByteArray("\x85"
-                                "2002\r"));
-    });
-    EXPECT_FALSE(link->WaitForResponse(QStringLiteral("86")));
-    EXPECT_TRUE(link->RxBuffer().isEmpty());
-    EXPECT_EQ(ui.status, QStringLiteral(" Comm_Timeout_Short"));
-    ASSERT_EQ(ui.boxes.size(), 1);
-    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Keine Antwort 86"));
-    runFor(60);
-    EXPECT_TRUE(frames.isEmpty());
+    struct Case
+    {
+        const char* name;
+        const char* awaited;
+        QList<QByteArray> writes; // 50 ms apart
+        bool seen;
+        QStringList handedDuringTheWait;
+    };
+    const Case cases[] = {
+        {"data while the checksum is awaited", "86", {"\x85" "2002\r"}, false, {"85"}},
+        {"a link test and the checksum in one write", "86", {"\x80\r\x86" "3335\r"}, true, {"80"}},
+        {"the answer of a link test, then the data", "85", {"\x81\r", "\x85" "2002\r"}, true, {"81"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frames.clear();
+        for (qsizetype i = 0; i < c.writes.size(); ++i)
+            later(50 * int(i + 1), [this, bytes = c.writes[i]] { port.receive(bytes); });
+        const bool seen = link->WaitForResponse(QString::fromLatin1(c.awaited));
+        QStringList handed;
+        for (const auto& frame : frames)
+            handed.append(frame.first);
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(handed, c.handedDuringTheWait);
+        runFor(60);
+        EXPECT_EQ(frames.size(), c.handedDuringTheWait.size() + (c.seen ? 1 : 0))
+            << "the awaited frame follows on the next tick";
+        EXPECT_TRUE(link->RxBuffer().isEmpty());
+    }
 }
 
 TEST_F(ReceiveTest, WaitForResponseWithTimeOutZeroWaitsForTheAnswer)
@@ -196,7 +232,7 @@ TEST_F(ReceiveTest, PortLostDuringWaitForResponseEndsItAtOnce)
     EXPECT_LT(t.elapsed(), 500);
     EXPECT_TRUE(sink.has(QStringLiteral("Comm_WaitForResponse_Err")));
     EXPECT_EQ(ui.boxes.size(), 1);
-    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_TransmitData_Err"));
+    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_PortLost_Err"));
     EXPECT_FALSE(link->WaitingForResponse());
 }
 

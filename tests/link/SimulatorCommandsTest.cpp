@@ -91,6 +91,7 @@ TEST_F(SimulatorCommandsTest, WrongChecksumIsShownInABox)
     startDevice({QStringLiteral("--wrong-checksum")});
     sendDataSet();
     EXPECT_TRUE(logged(QStringLiteral("Comm_Checksum_Err")));
+    RunEventsFor(50); // the box opens once the answer has been handled
     ASSERT_EQ(ui.boxes.size(), 1);
     EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_Checksum_Err"));
 }

@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "FakeClock.h"
 #include "FakeUserInterface.h"
+#include "HeldBoxes.h"
 #include "LinkFixture.h"
 #include "MessageTexts.h"
 #include "QtSerialControl.h"
@@ -33,9 +34,9 @@ protected:
         log = std::make_unique<AppLog>(clock, folder.path(), settings.ProgramFileName, true);
         log->setToFileDisabled(true);
         log->setTextControl(&sink);
-        ctx = std::make_unique<AppContext>(AppContext{settings, *messages, *log, ui, clock});
+        ctx = std::make_unique<AppContext>(AppContext{settings, *messages, *log, boxes, clock});
         port = std::make_unique<QtSerialControl>(settings.SettingsFile);
-        link = std::make_unique<SerialLink>(*ctx, *port);
+        link = std::make_unique<SerialLink>(*ctx, *port, &boxes);
         QObject::connect(link.get(), &SerialLink::frameReceived,
                          [this](const QString& code, const QByteArray& frame) {
                              frames.append({code, frame});
@@ -77,6 +78,7 @@ protected:
     AppSettings settings;
     FakeClock clock;
     FakeUserInterface ui;
+    HeldBoxes boxes{ui};
     RecordingSink sink;
     std::unique_ptr<MessageTexts> messages;
     std::unique_ptr<AppLog> log;

@@ -105,8 +105,8 @@ TEST_F(SimulatorLinkTest, SimulatorKilledInMidTransferEndsTheWaitAndTheLinkRecov
     EXPECT_LT(t.elapsed(), 2000) << "ended at once, not by the time-out";
     EXPECT_FALSE(port->PortOpen());
     ASSERT_EQ(ui.boxes.size(), 1);
-    EXPECT_TRUE(ui.boxes[0].text.startsWith(QStringLiteral("Comm_TransmitData_Err")));
-    EXPECT_EQ(sink.count(QStringLiteral("Comm_TransmitData_Err")), 1);
+    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Comm_PortLost_Err"));
+    EXPECT_EQ(sink.count(QStringLiteral("Comm_PortLost_Err")), 1);
 
     // A new device behind the same name: the next command opens the port again.
     SimulatorProcess again;

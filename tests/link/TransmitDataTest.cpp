@@ -117,7 +117,7 @@ TEST_F(TransmitDataTest, PendingCaptionIsTakenByTheNextShowingOnly)
 
 TEST_F(TransmitDataTest, VanishedPortEndsTheTransferAtOnceReportsOnceAndReopensNextTime)
 {
-    setMessage(QStringLiteral("Comm_TransmitData_Err"), QStringLiteral("Fehler beim Senden: &"));
+    setMessage(QStringLiteral("Comm_PortLost_Err"), QStringLiteral("COM& verloren: &"));
     port.drainMs = -1;
     later(50, [this] { port.vanish(QStringLiteral("Input/output error")); });
     QElapsedTimer t;
@@ -127,8 +127,8 @@ TEST_F(TransmitDataTest, VanishedPortEndsTheTransferAtOnceReportsOnceAndReopensN
     EXPECT_FALSE(port.PortOpen());
     EXPECT_FALSE(link->PortIsOpen());
     ASSERT_EQ(ui.boxes.size(), 1);
-    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("Fehler beim Senden: Input/output error"));
-    EXPECT_EQ(sink.count(QStringLiteral("Fehler beim Senden")), 1);
+    EXPECT_EQ(ui.boxes[0].text, QStringLiteral("COM1 verloren: Input/output error"));
+    EXPECT_EQ(sink.count(QStringLiteral("COM1 verloren")), 1);
     EXPECT_FALSE(ui.transferDialogVisible);
     EXPECT_FALSE(ui.busy);
 
@@ -143,5 +143,5 @@ TEST_F(TransmitDataTest, PortLostWhileIdleIsReportedOnce)
 {
     port.vanish(QStringLiteral("Input/output error"));
     EXPECT_EQ(ui.boxes.size(), 1);
-    EXPECT_EQ(sink.count(QStringLiteral("Comm_TransmitData_Err")), 1);
+    EXPECT_EQ(sink.count(QStringLiteral("Comm_PortLost_Err")), 1);
 }

@@ -3,6 +3,8 @@
 void FakeUserInterface::messageBox(MessageIcon icon, const QString& title, const QString& text)
 {
     boxes.append({icon, title, text});
+    if (whileBoxOpen)
+        whileBoxOpen(boxes.last());
 }
 
 bool FakeUserInterface::askYesNo(MessageIcon icon, const QString& title, const QString& text)

@@ -40,6 +40,8 @@ public:
     QString caption = QStringLiteral("ZEL308Tools Version 1.0 Build 0");
     std::function<void()> onPagesToDataSet;
     std::function<void()> onDataSetToPages;
+    // Runs while a box is open, as the user takes time to answer it.
+    std::function<void(const Box&)> whileBoxOpen;
     bool dataSetToPagesResult = true;
 
     // Record.
