@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -30,7 +31,13 @@ struct LockContent
 
 LockContent contentOf(const QByteArray& bytes)
 {
-    if (bytes.size() == 4 && !bytes.contains('\n')) {
+    // Four bytes are the binary form unless they read as text: a number of up to
+    // three digits and its line feed, or four digits. The binary form's last byte
+    // is 0 for every process number, while its other bytes can be anything.
+    const bool text = bytes.endsWith('\n') || std::all_of(bytes.begin(), bytes.end(), [](char c) {
+                          return c >= '0' && c <= '9';
+                      });
+    if (bytes.size() == 4 && !text) {
         qint32 binary = 0;
         std::memcpy(&binary, bytes.constData(), sizeof binary);
         return {binary, {}};

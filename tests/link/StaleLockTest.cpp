@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,10 +103,14 @@ TEST_F(StaleLockTest, ALockOfAnEndedProgramIsIgnoredAndALiveHolderNamed)
     };
     const qint64 live = holder.processId();
     const qint64 ended = endedProcess();
+    // A number whose binary form holds line-feed bytes, as many numbers do.
+    const qint64 lineFeeds = 0x0A0A0A;
+    ASSERT_NE(::kill(pid_t(lineFeeds), 0), 0) << "process " << lineFeeds << " runs here";
     const Case cases[] = {
         {"killed program, binary form", binaryForm(ended), false},
         {"killed program, text form", textForm(ended), false},
         {"killed program, Qt's form", qtForm(ended, "ZEL308Tools"), false},
+        {"killed program, binary form with line feeds", binaryForm(lineFeeds), false},
         {"live program, text form", textForm(live), true},
         {"live program, binary form", binaryForm(live), true},
         {"live program, Qt's form", qtForm(live, "sleep"), true},
