@@ -75,6 +75,18 @@ bool IsHexDigit(QChar c)
     return nibble(c) >= 0;
 }
 
+QString FirstNonHexDigit(const QByteArray& digits)
+{
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        const char c = digits.at(i);
+        if (!IsHexDigit(QLatin1Char(c)))
+            return QStringLiteral("byte 0x%1 at digit %2 is no hex digit")
+                .arg(HexByte(static_cast<unsigned char>(c)))
+                .arg(i + 1);
+    }
+    return {};
+}
+
 int ByteFromHex(const QString& text)
 {
     QString pair = text.left(2);

@@ -23,6 +23,9 @@ QString HexByte(int value);
 // IsHexDigit tells the digits apart from everything else.
 int ByteFromHex(const QString& text);
 bool IsHexDigit(QChar c);
+// Line noise inside a frame shows as characters that are no hex digits: empty
+// when every byte is a digit, else which byte is not and where.
+QString FirstNonHexDigit(const QByteArray& digits);
 // Bytes of the 16-bit two's complement value.
 int LowByte(int value);
 int HighByte(int value);

@@ -187,19 +187,6 @@ struct Received
     QString error;
 };
 
-// Line noise inside a frame shows as characters that are no digits.
-QString firstNonDigit(const QByteArray& payload)
-{
-    for (qsizetype i = 0; i < payload.size(); ++i) {
-        const char c = payload.at(i);
-        if (!IsHexDigit(QLatin1Char(c)))
-            return QStringLiteral("byte 0x%1 at digit %2 is no hex digit")
-                .arg(HexByte(static_cast<unsigned char>(c)))
-                .arg(i + 1);
-    }
-    return {};
-}
-
 // The characters of the payload after the kind byte, as far as `length` reaches.
 QString payloadText(const QByteArray& payload, int length)
 {
@@ -329,7 +316,7 @@ bool InterpretHexData(DataContext& ctx, const SelectorLists& lists, ConfigCollec
     ctx.app.ui.setBusy(true);
     const QString kind = QString::fromLatin1(payload.left(2));
 
-    Received received{true, firstNonDigit(payload)};
+    Received received{true, FirstNonHexDigit(payload)};
     if (!received.error.isEmpty())
         received.stored = false;
     else if (kind == TransferKinds::DataSet)

@@ -36,7 +36,10 @@ void LinkCommands::InterpretCommand(const QString& code, const QByteArray& frame
         if (m_link.TransmitData(BuildStatusTextBlock(m_data)))
             showResult(ctx.messages.get(QStringLiteral("Comm_VersionInfo_Sent")), ToStatus);
     } else if (code == QLatin1String("83")) {
-        storeStatusTexts(payload);
+        if (const QString noise = FirstNonHexDigit(payload); !noise.isEmpty())
+            fail(QStringLiteral("status texts not stored: %1").arg(noise));
+        else
+            storeStatusTexts(payload);
     } else if (code == QLatin1String("84")) {
         const QString kind = QString::fromLatin1(payload);
         // Only the data set and the configuration records can be asked for; a request
@@ -59,7 +62,10 @@ void LinkCommands::InterpretCommand(const QString& code, const QByteArray& frame
     } else if (code == QLatin1String("88")) {
         showResult(ctx.messages.get(QStringLiteral("Comm_Reset_Done")), ToStatus | ToBox);
     } else if (code == QLatin1String("89")) {
-        storeVersion(payload);
+        if (const QString noise = FirstNonHexDigit(payload); !noise.isEmpty())
+            fail(QStringLiteral("control unit version not stored: %1").arg(noise));
+        else
+            storeVersion(payload);
     } else {
         fail(FormatMessage(ctx.messages.get(QStringLiteral("Comm_Command_Unknown")), code));
     }

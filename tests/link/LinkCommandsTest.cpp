@@ -204,6 +204,28 @@ TEST_F(LinkCommandsTest, ControlUnitVersionIsStored)
     EXPECT_GE(ui.dataSetToPagesCount, 2);
 }
 
+// Line noise inside a status text or version frame: what the editor holds stays.
+TEST_F(LinkCommandsTest, NoiseInStatusTextOrVersionFrameStoresNothing)
+{
+    const QByteArray cases[] = {
+        "\x83" "03" + QByteArray("One").toHex().toUpper().replace(2, 1, "\x13") + "\r",
+        "\x83" "03" + QByteArray("One").toHex().toUpper() + "0G41\r",
+        "\x89" "32\x7F" "3035\r",
+    };
+    data.StatusText[0].set(QStringLiteral("Studio A"));
+    data.ACUVersion.set(QStringLiteral("1.00"));
+    for (const QByteArray& frame : cases) {
+        SCOPED_TRACE(frame.toHex().toStdString());
+        sink.lines.clear();
+        interpret(frame);
+        EXPECT_EQ(data.StatusText[0].trimmedRight(), QStringLiteral("Studio A"));
+        EXPECT_EQ(data.ACUVersion.text(), QStringLiteral("1.00"));
+        EXPECT_TRUE(sink.has(QStringLiteral("Comm_InterpretCommand_Err")));
+        EXPECT_FALSE(sink.has(QStringLiteral("Comm_VersionInfo_Received")));
+        EXPECT_NE(ui.status, QStringLiteral(" ACU Versionsnummer empfangen"));
+    }
+}
+
 TEST_F(LinkCommandsTest, UnknownCodeIsLogged)
 {
     setMessage(QStringLiteral("Comm_InterpretCommand_Err"), QStringLiteral("Fehler: &"));
