@@ -89,7 +89,8 @@ TEST(Screenshots, MainWindowOnEveryPageOfEveryModel)
             MainWindow window(*env.pages);
             window.setWindowTitle(model + QStringLiteral("Tools Version 1.0 Build 0"));
             window.show();
-            window.setStatusLine(QStringLiteral(" Bereit"), QStringLiteral("Bereit"));
+            const QString ready = env.messages->get(QStringLiteral("Ready"));
+            window.setStatusLine(QLatin1Char(' ') + ready, ready);
 
             fillSample(env.data);
             EXPECT_TRUE(PageTransfer(*env.pages, *env.app).DataSetToPages());
