@@ -11,7 +11,7 @@
 #include "QtSerialControl.h"
 #include "SerialLink.h"
 #include "SettingsFile.h"
-#include "UserInterface.h"
+#include "NoWindows.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,28 +26,17 @@
 #include <memory>
 
 // Shows nothing; keeps the moment each status text was last shown.
-class SilentUserInterface final : public UserInterface
+class SilentUserInterface final : public NoWindows
 {
 public:
     QElapsedTimer clock;
     QHash<QString, qint64> shownAtNs;
 
-    void messageBox(MessageIcon, const QString&, const QString&) override {}
-    bool askYesNo(MessageIcon, const QString&, const QString&) override { return false; }
-    QString mainWindowCaption() const override { return {}; }
     void setStatusLine(const QString&, const QString& text) override
     {
         if (clock.isValid())
             shownAtNs.insert(text, clock.nsecsElapsed());
     }
-    void setBusy(bool) override {}
-    void focusTabStrip() override {}
-    QString saveFileDialog(const FileDialogRequest&) override { return {}; }
-    QString openFileDialog(const FileDialogRequest&) override { return {}; }
-    void pagesToDataSet() override {}
-    bool dataSetToPages() override { return true; }
-    void showTransferDialog(const QString&, std::function<void()>) override {}
-    void hideTransferDialog() override {}
 };
 
 class LinkBench

@@ -14,7 +14,7 @@
 #include "TransferDecoding.h"
 #include "TransferEncoding.h"
 #include "TransferLayout.h"
-#include "UserInterface.h"
+#include "NoWindows.h"
 
 #include <benchmark/benchmark.h>
 
@@ -106,24 +106,6 @@ void DecodeDefaultDataSet(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * s.payload.size());
 }
 BENCHMARK(DecodeDefaultDataSet);
-
-// A user interface without windows: the receive path's own cost, no page updates.
-class NoWindows final : public UserInterface
-{
-public:
-    void messageBox(MessageIcon, const QString&, const QString&) override {}
-    bool askYesNo(MessageIcon, const QString&, const QString&) override { return false; }
-    QString mainWindowCaption() const override { return {}; }
-    void setStatusLine(const QString&, const QString&) override {}
-    void setBusy(bool) override {}
-    void focusTabStrip() override {}
-    QString saveFileDialog(const FileDialogRequest&) override { return {}; }
-    QString openFileDialog(const FileDialogRequest&) override { return {}; }
-    void pagesToDataSet() override {}
-    bool dataSetToPages() override { return true; }
-    void showTransferDialog(const QString&, std::function<void()>) override {}
-    void hideTransferDialog() override {}
-};
 
 // The whole reception of a data-set frame: the digit check, the decoding into a
 // copy of the reset image and its taking over.

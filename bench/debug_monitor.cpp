@@ -12,7 +12,7 @@
 #include "MessageTexts.h"
 #include "QtSerialControl.h"
 #include "SerialLink.h"
-#include "UserInterface.h"
+#include "NoWindows.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -26,23 +26,6 @@
 #include <memory>
 
 namespace {
-
-class NoUserInterface final : public UserInterface
-{
-public:
-    void messageBox(MessageIcon, const QString&, const QString&) override {}
-    bool askYesNo(MessageIcon, const QString&, const QString&) override { return false; }
-    QString mainWindowCaption() const override { return {}; }
-    void setStatusLine(const QString&, const QString&) override {}
-    void setBusy(bool) override {}
-    void focusTabStrip() override {}
-    QString saveFileDialog(const FileDialogRequest&) override { return {}; }
-    QString openFileDialog(const FileDialogRequest&) override { return {}; }
-    void pagesToDataSet() override {}
-    bool dataSetToPages() override { return true; }
-    void showTransferDialog(const QString&, std::function<void()>) override {}
-    void hideTransferDialog() override {}
-};
 
 double residentMegabytes()
 {
@@ -78,7 +61,7 @@ void BM_NoiseIntoMonitor(benchmark::State& state)
     settings.ProgramFileName = QStringLiteral("ZEL308Tools");
     settings.SettingsFile = dir.filePath(QStringLiteral("ZEL308Tools.Ini"));
     SystemClock clock;
-    NoUserInterface ui;
+    NoWindows ui;
     MessageTexts messages(settings.SettingsFile, QStringLiteral("ENG"));
     AppLog log(clock, dir.path(), settings.ProgramFileName, false);
     log.setToFileDisabled(true);
