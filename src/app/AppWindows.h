@@ -36,6 +36,8 @@ public:
     virtual void hideToolbarButton(int index) = 0;
     virtual void showTestButton() = 0;
     virtual void showMainWindow() = 0;
+    // Start-up shows the first page only; the others are built once the editor is ready.
+    virtual void loadRemainingPages() = 0;
     virtual void hideMainWindow() = 0;
     // The selected page tab, counted from 1.
     virtual int selectedTabNumber() const = 0;

@@ -202,6 +202,7 @@ int Application::runStart(AppWindows& windows, int& step)
     ShowStatus(m_ui, m_settings.ReadyText);
     m_ui.focusTabStrip();
     m_settings.InitDone = true;
+    windows.loadRemainingPages();
     return 0;
 }
 

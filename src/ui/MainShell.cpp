@@ -160,6 +160,11 @@ void MainShell::showMainWindow()
     m_window->show();
 }
 
+void MainShell::loadRemainingPages()
+{
+    m_window->loadRemainingPages();
+}
+
 void MainShell::hideMainWindow()
 {
     m_window->allowClose();

@@ -38,6 +38,7 @@ public:
     void hideToolbarButton(int index) override;
     void showTestButton() override;
     void showMainWindow() override;
+    void loadRemainingPages() override;
     void hideMainWindow() override;
     int selectedTabNumber() const override;
     void startSendTimer(int intervalMs) override;

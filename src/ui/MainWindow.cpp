@@ -29,6 +29,7 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -139,6 +140,7 @@ MainWindow::MainWindow(PageContext& context, std::vector<std::unique_ptr<TabPage
     if (m_pages.empty())
         m_pages = CreateStandardPages(context);
     context.findPage = [this](const QString& formName) { return page(formName); };
+    context.loadAllPages = [this] { loadAllPages(); };
     context.mainPlacement = [this] { return placement(); };
     createToolbar();
     createTabStrip();
@@ -160,6 +162,10 @@ MainWindow::MainWindow(PageContext& context, std::vector<std::unique_ptr<TabPage
         m_timSendData->stop();
         Q_EMIT commandRequested(SendDataCommand);
     });
+
+    m_pageLoader = new QTimer(this);
+    m_pageLoader->setSingleShot(true);
+    connect(m_pageLoader, &QTimer::timeout, this, &MainWindow::loadNextPage);
 
     applySizeLimits();
     resize(width(), Twips::toPixelsY(std::min<int>(7200, m_settings.MaxMainHeight)));
@@ -365,38 +371,78 @@ void MainWindow::buildTabStrip()
     layOutTabStrip();
     m_fraContainer->setBorder(false);
     m_fraContainer->setCaption(QString());
-    hostPages();
-    captionTabs();
-    applySizeLimits();
-    fitPages();
-    selectStartTab();
-}
-
-void MainWindow::hostPages()
-{
     m_fraBlind = new QFrame(m_fraContainer);
     m_fraBlind->setObjectName(QStringLiteral("fraBlind"));
     m_fraBlind->setFrameShape(QFrame::NoFrame);
     m_fraBlind->setAutoFillBackground(true);
     m_fraBlind->setGeometry(Twips::toPixels(0, 0, BlindSizeTwips, BlindSizeTwips));
     m_fraBlind->show();
+    tagTabs();
+    captionTabs();
+    applySizeLimits();
+    selectStartTab();
+}
 
+void MainWindow::loadRemainingPages()
+{
+    if (m_firstActivationDone && !allPagesLoaded())
+        m_pageLoader->start(0);
+}
+
+void MainWindow::loadAllPages()
+{
+    // Before the first showing the container has no size to build pages for.
+    if (!m_firstActivationDone)
+        return;
+    m_pageLoader->stop();
     for (const auto& p : m_pages) {
-        p->load(m_fraContainer);
-        FramedPanel* panel = p->fraTab();
-        // The wheel over any part of a page scrolls it; a list box takes the wheel
-        // only while it has the focus.
-        panel->installEventFilter(this);
-        for (QWidget* w : panel->findChildren<QWidget*>()) {
-            w->installEventFilter(this);
-            if (qobject_cast<QComboBox*>(w))
-                w->setFocusPolicy(Qt::StrongFocus);
-        }
-        panel->hide();
-        panel->setBorder(false);
-        panel->setAutoFillBackground(true);
-        panel->setGeometry(0, 0, m_fraContainer->width(), panel->height());
-        const QString panelCaption = panel->caption().trimmed().toUpper();
+        if (!p->isLoaded())
+            loadPage(*p);
+    }
+}
+
+bool MainWindow::allPagesLoaded() const
+{
+    return std::all_of(m_pages.begin(), m_pages.end(), [](const auto& p) { return p->isLoaded(); });
+}
+
+void MainWindow::loadNextPage()
+{
+    const auto next = std::find_if(m_pages.begin(), m_pages.end(), [](const auto& p) { return !p->isLoaded(); });
+    if (next == m_pages.end())
+        return;
+    loadPage(**next);
+    loadRemainingPages();
+}
+
+void MainWindow::loadPage(TabPage& page)
+{
+    page.load(m_fraContainer);
+    FramedPanel* panel = page.fraTab();
+    // The wheel over any part of a page scrolls it; a list box takes the wheel
+    // only while it has the focus.
+    panel->installEventFilter(this);
+    for (QWidget* w : panel->findChildren<QWidget*>()) {
+        w->installEventFilter(this);
+        if (qobject_cast<QComboBox*>(w))
+            w->setFocusPolicy(Qt::StrongFocus);
+    }
+    panel->hide();
+    panel->setBorder(false);
+    panel->setAutoFillBackground(true);
+    panel->setGeometry(0, 0, m_fraContainer->width(), panel->height());
+    fitPage(page);
+    // A taller page lets the window grow further.
+    applySizeLimits();
+    if (m_context.fillPage)
+        m_context.fillPage(page);
+}
+
+// Each tab learns the form of the page whose design caption it carries.
+void MainWindow::tagTabs()
+{
+    for (const auto& p : m_pages) {
+        const QString panelCaption = p->designCaption().trimmed().toUpper();
         for (int i = 0; i < m_tabData->count(); ++i) {
             const QString tabCaption = m_tabData->tabText(i).trimmed();
             if (tabCaption.toUpper() != panelCaption)
@@ -442,27 +488,24 @@ void MainWindow::selectStartTab()
     tabClick();
 }
 
-void MainWindow::fitPages()
+void MainWindow::fitPage(TabPage& page)
 {
     const double perLayer = m_settings.Layer_NumFaders / 2.0;
     const bool narrow = perLayer >= 1 && perLayer < 8;
     const int limit = m_tabData->width() - m_vScroll->width() - Twips::toPixelsX(NarrowMarginTwips);
-    for (const auto& p : m_pages)
-        p->fitWidth(narrow ? limit : m_fraContainer->width());
+    page.fitWidth(narrow ? limit : m_fraContainer->width());
     if (!narrow)
         return;
     // What still reaches past the limit is cut to it (the panels' frames).
-    for (const auto& p : m_pages) {
-        QList<QWidget*> controls = p->fraTab()->findChildren<QWidget*>();
-        controls.prepend(p->fraTab());
-        for (QWidget* control : controls) {
-            // A panel's own frame and caption field follow the panel.
-            const QString name = control->objectName();
-            if (name == QLatin1String("Frame1") || name == QLatin1String("txtCaption"))
-                continue;
-            if (control->x() + control->width() > limit && limit > control->x())
-                control->resize(limit - control->x(), control->height());
-        }
+    QList<QWidget*> controls = page.fraTab()->findChildren<QWidget*>();
+    controls.prepend(page.fraTab());
+    for (QWidget* control : controls) {
+        // A panel's own frame and caption field follow the panel.
+        const QString name = control->objectName();
+        if (name == QLatin1String("Frame1") || name == QLatin1String("txtCaption"))
+            continue;
+        if (control->x() + control->width() > limit && limit > control->x())
+            control->resize(limit - control->x(), control->height());
     }
 }
 
@@ -480,6 +523,8 @@ void MainWindow::tabClick()
     }
     if (!shown)
         return;
+    if (!shown->isLoaded())
+        loadPage(*shown);
     // The previous page is hidden rather than covered, so nothing shows through.
     for (const auto& p : m_pages) {
         if (p.get() != shown && p->isLoaded())

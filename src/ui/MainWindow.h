@@ -60,6 +60,13 @@ public:
     QTimer* sendTimer() const { return m_timSendData; }
 
     const std::vector<std::unique_ptr<TabPage>>& pages() const { return m_pages; }
+    // Only the shown page is built at the first showing; this builds the others
+    // one at a time from the event loop, so the window keeps answering meanwhile.
+    // A tab chosen before its page's turn builds that page at once.
+    void loadRemainingPages();
+    // Builds them at once: the transfer from the pages to the data set needs every page.
+    void loadAllPages();
+    bool allPagesLoaded() const;
     TabPage* page(const QString& formName) const;
     TabPage* currentPage() const { return m_currentPage; }
     // The selected tab counted from 1, as stored under "ActTabStrip".
@@ -99,10 +106,12 @@ private:
     void createTabStrip();
     void loadToolTips();
     void buildTabStrip();
-    void hostPages();
+    void tagTabs();
+    void loadPage(TabPage& page);
+    void loadNextPage();
     void captionTabs();
     void selectStartTab();
-    void fitPages();
+    void fitPage(TabPage& page);
     bool wheelOverPage(QObject* watched, QEvent* event);
     void tabClick();
     void setUpScroll();
@@ -125,6 +134,7 @@ private:
     QLabel* m_statusText = nullptr;
     QPushButton* m_cmdDummy = nullptr;
     QTimer* m_timSendData = nullptr;
+    QTimer* m_pageLoader = nullptr;
     TabPage* m_currentPage = nullptr;
     bool m_firstActivationDone = false;
     bool m_closeAllowed = false;

@@ -32,6 +32,7 @@ public:
     void hideToolbarButton(int index) override { hiddenButtons.append(index); }
     void showTestButton() override { testButton = true; }
     void showMainWindow() override { events.append(QStringLiteral("main shown")); }
+    void loadRemainingPages() override { remainingPagesAsked = true; }
     void hideMainWindow() override { events.append(QStringLiteral("main hidden")); }
     int selectedTabNumber() const override { return tab; }
     void startSendTimer(int intervalMs) override { sendTimer.append(intervalMs); }
@@ -75,6 +76,7 @@ public:
     QSize screen{28800, 16200};
     QList<int> hiddenButtons;
     bool testButton = false;
+    bool remainingPagesAsked = false;
     int tab = 1;
     QList<int> sendTimer;
     bool linkCommandsEnabled = true;

@@ -1,3 +1,4 @@
+#include "AllPages.h"
 #include "Application.h"
 #include "Clock.h"
 #include "ConfigTransfer.h"
@@ -30,16 +31,8 @@ class EditorOnScriptedPort : public ::testing::Test
 protected:
     void start(const QString& startupFile)
     {
-        const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), UiTestEnv::bundledSettings());
-        const auto set = [&ini](const char* section, const char* key, const QString& value) {
-            WriteSetting(ini, QString::fromLatin1(section), QString::fromLatin1(key), value, false);
-        };
-        // Debug: no splash minimum; the device is asked for nothing at start-up.
-        for (const char* key : {"ShowMsgBox", "WriteLogFile", "RequestStatus", "RequestData"})
-            set("Main", key, QStringLiteral("no"));
-        set("Main", "Debug", QStringLiteral("yes"));
-        set("Main", "LoadAtStartup_Default", startupFile);
-        set("Comm", "TimerInterval", QStringLiteral("20"));
+        const QString ini = UiTestEnv::quietStartSettings(folder, startupFile);
+        WriteSetting(ini, QStringLiteral("Comm"), QStringLiteral("TimerInterval"), QStringLiteral("20"), false);
         identity.ProgramFolder = folder.path();
         identity.ProgramFileName = QStringLiteral("ZEL308Tools");
 
@@ -97,6 +90,7 @@ protected:
 TEST_F(EditorOnScriptedPort, BlankNamesAreReplacedInTheFileThePayloadAndTheBoxes)
 {
     start(startupFile());
+    ASSERT_TRUE(WaitForAllPages(*shell->mainWindow()));
     const auto expectReplacedAfter = [this](const std::function<void()>& command) {
         names->txtInput(1, 0)->setText(QStringLiteral("  "));
         names->txtInput(3, 1)->clear();

@@ -1,3 +1,4 @@
+#include "AllPages.h"
 #include "MainWindow.h"
 
 #include "FramedPanel.h"
@@ -181,6 +182,7 @@ TEST(MainWindowSize, TallNamesPageRaisesMaxMainHeight)
     env.settings.CountInput = {64, 0, 0, 0, 0};
     MainWindow window(*env.pages);
     window.show();
+    ASSERT_TRUE(WaitForAllPages(window));
     const int pageHeight =
         Twips::fromPixelsY(window.page(QStringLiteral("frmTabStripData02"))->fraTab()->height());
     EXPECT_EQ(env.settings.MaxMainHeight, pageHeight + 1660);
@@ -194,6 +196,7 @@ TEST(MainWindowSize, FewFadersNarrowThePagesToTheTabStrip)
     env.settings.Layer_NumFaders = 8;
     MainWindow window(*env.pages);
     window.show();
+    ASSERT_TRUE(WaitForAllPages(window));
     const int limit = window.tabStrip()->width() - window.verticalScroll()->width() - Twips::toPixelsX(196);
     for (const auto& page : window.pages()) {
         EXPECT_EQ(page->fraTab()->width(), limit) << page->formName().toStdString();

@@ -1,3 +1,4 @@
+#include "AllPages.h"
 #include "MainWindow.h"
 #include "UiTestEnv.h"
 
@@ -28,7 +29,8 @@ protected:
         env.settings.CountInput = {16, 16, 8, 8, 16};
         env.settings.CountOutput = {8, 4, 4, 4, 8};
         window = std::make_unique<MainWindow>(*env.pages);
-        window->show(); // the pages load with the window
+        window->show();
+        WaitForAllPages(*window);
     }
 
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(rng); }

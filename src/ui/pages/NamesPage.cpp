@@ -11,6 +11,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 // Design geometry: one panel per part, 960 apart, each with a label row above
@@ -76,7 +78,7 @@ void NamesPage::loadPageTexts()
 
 QLineEdit* NamesPage::txtInput(int part, int index) const
 {
-    if (part < 1 || part > Parts)
+    if (!isLoaded() || part < 1 || part > Parts)
         return nullptr;
     const PartGrid& grid = *m_parts.at(part - 1);
     if (index < 0 || index >= grid.count())
@@ -115,8 +117,32 @@ void NamesPage::setNameText(int part, int index, const QString& text)
         box->setText(text);
 }
 
+QString NamesPage::shownName(int part, int index) const
+{
+    if (isLoaded()) {
+        const QLineEdit* box = txtInput(part, index);
+        return box ? box->text() : QString();
+    }
+    return hasPosition(part, index) ? context().data.Current.InputName[part - 1][index].trimmedRight() : QString();
+}
+
 QString NamesPage::toolTip(int part, int index) const
 {
-    const QLineEdit* box = isLoaded() ? txtInput(part, index) : nullptr;
-    return box ? box->toolTip() : QString();
+    if (isLoaded()) {
+        const QLineEdit* box = txtInput(part, index);
+        return box ? box->toolTip() : QString();
+    }
+    if (!hasPosition(part, index))
+        return QString();
+    return texts().read(PageTexts::partKey(part, QStringLiteral("ToolTip")) + PageTexts::twoDigits(index + 1),
+                        QString());
+}
+
+// The positions the page has boxes for, whether or not it is built yet.
+bool NamesPage::hasPosition(int part, int index) const
+{
+    if (part < 1 || part > Parts)
+        return false;
+    const int count = std::min<int>(settings().CountInput[part - 1], DataSet::SlotsPerPart);
+    return index >= 0 && index < count;
 }

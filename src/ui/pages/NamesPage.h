@@ -22,12 +22,17 @@ public:
     explicit NamesPage(PageContext& context);
     ~NamesPage() override;
 
-    // txtInput<part>(index), part 1..5, index from 0; null beyond the part's count.
+    // txtInput<part>(index), part 1..5, index from 0; null beyond the part's count
+    // and before the page is built.
     QLineEdit* txtInput(int part, int index) const;
     const PartGrid& part(int part) const { return *m_parts.at(part - 1); }
 
     void toDataSet(ConfigurationData& data) override;
     bool fromDataSet(const ConfigurationData& data) override;
+
+    // The name the page shows for a position, or would show once it is built (the
+    // data set's name then); empty beyond the part's count.
+    QString shownName(int part, int index) const;
 
     // For the blank-name check: no box before the page is built and beyond the part's count.
     std::optional<QString> nameText(int part, int index) const override;
@@ -39,5 +44,7 @@ protected:
     void loadPageTexts() override;
 
 private:
+    bool hasPosition(int part, int index) const;
+
     std::vector<std::unique_ptr<PartGrid>> m_parts;
 };

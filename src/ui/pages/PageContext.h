@@ -34,6 +34,11 @@ public:
     // Another page by its form name ("frmTabStripData02"), or null. The main
     // window sets this when it hosts the pages.
     std::function<TabPage*(const QString& formName)> findPage;
+    // Pages are built when first needed. The main window sets loadAllPages, which
+    // builds those not built yet; the page transfer sets fillPage, which makes a
+    // page built late show the data set.
+    std::function<void()> loadAllPages;
+    std::function<bool(TabPage& page)> fillPage;
     // The main window's placement, to centre the choice dialog over it.
     std::function<TwipRect()> mainPlacement;
     // A command for the dispatcher (the version page's 108).

@@ -34,10 +34,22 @@ bool forEachPage(PageContext& pages, Visit visit)
 
 } // namespace
 
-PageTransfer::PageTransfer(PageContext& pages, AppContext& app) : m_pages(pages), m_app(app) {}
+PageTransfer::PageTransfer(PageContext& pages, AppContext& app) : m_pages(pages), m_app(app)
+{
+    m_pages.fillPage = [this](TabPage& page) { return DataSetToPage(page); };
+}
+
+PageTransfer::~PageTransfer()
+{
+    m_pages.fillPage = nullptr;
+}
 
 void PageTransfer::PagesToDataSet()
 {
+    // A page not built yet would still hold what it makes of the data set once
+    // shown: a value it cannot show becomes the one it does.
+    if (m_pages.loadAllPages)
+        m_pages.loadAllPages();
     forEachPage(m_pages, [this](TabPage& page) {
         page.toDataSet(m_pages.data);
         return true;
@@ -58,6 +70,14 @@ bool PageTransfer::DataSetToPages()
     m_app.ui.setBusy(false);
     m_app.ui.focusTabStrip();
     return true;
+}
+
+bool PageTransfer::DataSetToPage(TabPage& page)
+{
+    if (page.fromDataSet(m_pages.data))
+        return true;
+    reportFailure();
+    return false;
 }
 
 bool PageTransfer::ReloadResetImage()

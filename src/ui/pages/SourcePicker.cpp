@@ -78,8 +78,7 @@ void SourcePicker::ShowSourceName(QLineEdit* box, int code) const
             m_context.findPage
                 ? qobject_cast<NamesPage*>(m_context.findPage(QStringLiteral("frmTabStripData02")))
                 : nullptr;
-        const QLineEdit* source = names && names->isLoaded() ? names->txtInput(group - 9, index) : nullptr;
-        box->setText(source ? source->text() : QString());
+        box->setText(names ? names->shownName(group - 9, index) : QString());
     } else {
         QString text;
         // A code no list carries (a data file from another device) still shows what
@@ -118,13 +117,9 @@ void SourcePicker::FillSourceChoiceList(bool withNone) const
     const auto* names =
         m_context.findPage ? qobject_cast<NamesPage*>(m_context.findPage(QStringLiteral("frmTabStripData02")))
                            : nullptr;
-    if (names && names->isLoaded()) {
-        const EntryList sources = NamedSources(
-            [names](int part, int index) {
-                const QLineEdit* source = names->txtInput(part, index);
-                return source ? source->text() : QString();
-            },
-            m_context.settings.CountInput);
+    if (names) {
+        const EntryList sources = NamedSources([names](int part, int index) { return names->shownName(part, index); },
+                                               m_context.settings.CountInput);
         for (const ListEntry& source : sources)
             chooser.addEntry(source.text, source.itemData);
     }

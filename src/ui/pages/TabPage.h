@@ -25,6 +25,8 @@ public:
     ~TabPage() override;
 
     const QString& formName() const { return m_formName; }
+    // The caption the main window finds the page's tab by, built or not.
+    const QString& designCaption() const { return m_designCaption; }
     // Builds the panel inside the container and reads the page's texts, once.
     void load(QWidget* container);
     bool isLoaded() const { return m_fraTab != nullptr; }
