@@ -35,8 +35,10 @@ ProfileFile ProfileFile::parse(const QByteArray& bytes)
 {
     ProfileFile file;
     file.m_storage = TextFile::detectStorage(bytes);
-    const QByteArray text = TextFile::toLineBytes(bytes, file.m_storage);
-    file.m_encoding = TextFile::detectEncoding(text);
+    const TextFile::LineBytes lineBytes = TextFile::toLineBytes(bytes, file.m_storage);
+    const QByteArray& text = lineBytes.text;
+    file.m_tail = lineBytes.tail;
+    file.m_encoding = TextFile::lineEncoding(text, file.m_storage);
     const QList<TextFile::RawLine> raw = TextFile::splitLines(text);
     file.m_newline = TextFile::newlineFor(raw);
     file.m_lines.reserve(raw.size());
@@ -55,7 +57,7 @@ QByteArray ProfileFile::bytes() const
     out.reserve(total);
     for (const Line& line : m_lines)
         out.append(line.text).append(line.ending);
-    return TextFile::toFileBytes(out, m_storage);
+    return TextFile::toFileBytes(out, m_storage, m_tail);
 }
 
 ProfileFile::Line ProfileFile::makeLine(QByteArray text, QByteArrayView ending, bool firstLine) const
@@ -64,7 +66,7 @@ ProfileFile::Line ProfileFile::makeLine(QByteArray text, QByteArrayView ending, 
     line.text = std::move(text);
     line.ending = ending;
     QByteArrayView content = line.text;
-    if (firstLine && m_encoding == TextFile::Encoding::Utf8 && content.startsWith(TextFile::kUtf8Bom))
+    if (firstLine && TextFile::mayHaveUtf8Mark(m_encoding) && content.startsWith(TextFile::kUtf8Bom))
         content = content.sliced(TextFile::kUtf8Bom.size());
     // Blank and comment lines need no decoding (both code pages keep ASCII as is).
     qsizetype first = 0;

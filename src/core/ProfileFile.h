@@ -94,5 +94,6 @@ private:
     QHash<QString, qsizetype> m_keys;
     TextFile::Storage m_storage = TextFile::Storage::Bytes;
     TextFile::Encoding m_encoding = TextFile::Encoding::Utf8; // of the line bytes
+    QByteArray m_tail;                                        // an odd last byte of a UTF-16 file
     QByteArrayView m_newline{"\r\n", 2};
 };

@@ -60,15 +60,16 @@ bool isKeyLine(const QString& line)
 std::optional<QByteArray> tidied(const QByteArray& fileBytes)
 {
     const TextFile::Storage storage = TextFile::detectStorage(fileBytes);
-    const QByteArray bytes = TextFile::toLineBytes(fileBytes, storage);
-    const TextFile::Encoding encoding = TextFile::detectEncoding(bytes);
+    const TextFile::LineBytes lineBytes = TextFile::toLineBytes(fileBytes, storage);
+    const QByteArray& bytes = lineBytes.text;
+    const TextFile::Encoding encoding = TextFile::lineEncoding(bytes, storage);
     const QList<TextFile::RawLine> raw = TextFile::splitLines(bytes);
     QByteArray bom;
     QStringList lines;
     lines.reserve(raw.size());
     for (const TextFile::RawLine& line : raw) {
         QByteArrayView text = line.text;
-        if (lines.isEmpty() && encoding == TextFile::Encoding::Utf8 && text.startsWith(TextFile::kUtf8Bom)) {
+        if (lines.isEmpty() && TextFile::mayHaveUtf8Mark(encoding) && text.startsWith(TextFile::kUtf8Bom)) {
             bom = TextFile::kUtf8Bom.toByteArray();
             text = text.sliced(bom.size());
         }
@@ -113,7 +114,7 @@ std::optional<QByteArray> tidied(const QByteArray& fileBytes)
         }
         out += TextFile::isLineBreak(raw[i].ending) ? raw[i].ending : newline;
     }
-    return TextFile::toFileBytes(out, storage);
+    return TextFile::toFileBytes(out, storage, lineBytes.tail);
 }
 
 } // namespace

@@ -35,6 +35,46 @@ TEST(WindowsSavedFiles, Utf16FilesReadAndWriteBackAsUtf16)
     }
 }
 
+// A damaged "Unicode" file (a lone surrogate, an odd last byte) is still read,
+// and what a write or the tidy-up does not touch keeps its bytes.
+TEST(WindowsSavedFiles, DamagedUtf16FilesKeepTheirOtherBytes)
+{
+    const QChar high(0xD800);
+    const QChar low(0xDC00);
+    const struct
+    {
+        const char* name;
+        QString before;
+        QString written; // after writing Comm/Port = 3
+        QString tidied;
+        QByteArray oddByte;
+    } cases[] = {
+        {"lone high surrogate in a comment", s("; a") + high + s("b\r\n[Comm]\r\nPort=1\r\n"),
+         s("; a") + high + s("b\r\n[Comm]\r\nPort=3\r\n"), s("; a") + high + s("b\r\n[Comm]\r\n  Port = 1\r\n"),
+         {}},
+        {"lone low surrogate in a value", s("[Comm]\r\nName=x") + low + s("\r\nPort=1\r\n"),
+         s("[Comm]\r\nName=x") + low + s("\r\nPort=3\r\n"),
+         s("[Comm]\r\n  Name = x") + low + s("\r\n  Port = 1\r\n"), {}},
+        {"odd last byte", s("[Comm]\r\nPort=1\r\n"), s("[Comm]\r\nPort=3\r\n"), s("[Comm]\r\n  Port = 1\r\n"),
+         "A"},
+    };
+    for (const auto& c : cases) {
+        for (const bool little : {true, false}) {
+            const std::string name = std::string(c.name) + (little ? " LE" : " BE");
+            TestFolder folder;
+            const QByteArray before = Utf16Units(c.before, little) + c.oddByte;
+            const QString ini = folder.write("u.ini", before);
+            EXPECT_EQ(ReadSetting(ini, s("Comm"), s("Port"), {}), s("1")) << name;
+            EXPECT_TRUE(WriteSetting(ini, s("Comm"), s("Port"), s("3"), false)) << name;
+            EXPECT_EQ(TestFolder::read(ini), Utf16Units(c.written, little) + c.oddByte) << name;
+
+            folder.write("u.ini", before);
+            EXPECT_EQ(TidySettingsFile(ini), 0) << name;
+            EXPECT_EQ(TestFolder::read(ini), Utf16Units(c.tidied, little) + c.oddByte) << name;
+        }
+    }
+}
+
 TEST(WindowsSavedFiles, LoneCarriageReturnsEndLines)
 {
     const struct
