@@ -23,4 +23,6 @@ struct SelectorLists
     EntryList cmbStartUpConf;
     // GPIO channel definitions: element 0 inputs, element 1 outputs ("key|text").
     std::array<EntryList, 2> lstData;
+
+    bool operator==(const SelectorLists&) const = default;
 };

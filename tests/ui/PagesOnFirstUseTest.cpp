@@ -131,6 +131,17 @@ TEST_F(PagesOnFirstUse, WhatIsSavedDoesNotDependOnThePagesBuilt)
     EXPECT_EQ(saveNow(QStringLiteral("Late.DAT")), early);
 }
 
+// A data set from the device right after start-up is read, and one sent, through
+// the same lists whichever pages were built by then.
+TEST_F(PagesOnFirstUse, TheTransferListsAreThereBeforeTheirPages)
+{
+    start(1);
+    const SelectorLists atStart = shell->selectorLists();
+    ASSERT_TRUE(WaitForAllPages(window()));
+    EXPECT_FALSE(atStart.cmbKanal.isEmpty());
+    EXPECT_TRUE(atStart == shell->selectorLists());
+}
+
 // The blank-name check names the field by the box's tooltip, also when the
 // names page was never opened.
 TEST(NamesPageUnbuilt, ToolTipsAreTheBuiltPagesOnes)

@@ -1,9 +1,10 @@
 #include "PageContext.h"
 
 #include "ChooseDialog.h"
+#include "SelectorListEntries.h"
 
 PageContext::PageContext(AppSettings& settings, MessageTexts& messages, ConfigurationData& data)
-    : settings(settings), messages(messages), data(data)
+    : settings(settings), messages(messages), data(data), lists(ReadSelectorLists(settings, messages))
 {
 }
 

@@ -27,8 +27,9 @@ public:
     AppSettings& settings;
     MessageTexts& messages;
     ConfigurationData& data;
-    // Kept filled by the pages that own the lists (monitor, ESAM, snapshot,
-    // output pick-offs, GPIO definitions).
+    // Read from the settings from the start, as the transfer needs them before
+    // the pages that own them are built; kept filled by those pages (monitor,
+    // ESAM, snapshot, output pick-offs, GPIO definitions).
     SelectorLists lists;
 
     // Another page by its form name ("frmTabStripData02"), or null. The main
