@@ -98,6 +98,7 @@ void ProfileFile::reindex()
 {
     m_sections.clear();
     m_keys.clear();
+    m_keys.reserve(m_lines.size());
     QString current;            // case-folded name of the section the lines belong to
     Section* section = nullptr; // null before the first section and inside a repeated one
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
