@@ -313,7 +313,10 @@ TwipRect MainWindow::placement() const
 
 void MainWindow::setPlacement(const TwipRect& rect)
 {
-    setGeometry(Twips::toPixels(rect.left, rect.top, rect.width, rect.height));
+    const QRect wanted = Twips::toPixels(rect.left, rect.top, rect.width, rect.height);
+    setGeometry(wanted);
+    // A height the pages built so far do not allow yet is taken up as they come.
+    m_heightToRestore = height() < wanted.height() ? wanted.height() : 0;
 }
 
 bool MainWindow::isNormalPlacement() const
@@ -434,6 +437,10 @@ void MainWindow::loadPage(TabPage& page)
     fitPage(page);
     // A taller page lets the window grow further.
     applySizeLimits();
+    if (m_heightToRestore > height())
+        resize(width(), m_heightToRestore);
+    if (allPagesLoaded())
+        m_heightToRestore = 0;
     if (m_context.fillPage)
         m_context.fillPage(page);
 }

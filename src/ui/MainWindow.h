@@ -136,6 +136,7 @@ private:
     QTimer* m_timSendData = nullptr;
     QTimer* m_pageLoader = nullptr;
     TabPage* m_currentPage = nullptr;
+    int m_heightToRestore = 0; // pixels, of a placement taller than the limit allowed then
     bool m_firstActivationDone = false;
     bool m_closeAllowed = false;
 };

@@ -190,6 +190,20 @@ TEST(MainWindowSize, TallNamesPageRaisesMaxMainHeight)
     EXPECT_EQ(window.height(), Twips::toPixelsY(pageHeight + 1660));
 }
 
+// Start-up restores the stored placement before the tall names page exists: the
+// window still comes back as tall as it was left, once that page allows it.
+TEST(MainWindowSize, StoredHeightComesBackOnceTheTallPageIsBuilt)
+{
+    UiTestEnv env;
+    env.settings.CountInput = {64, 0, 0, 0, 0};
+    MainWindow window(*env.pages);
+    window.setPlacement({300, 300, 10285, 12000});
+    window.show();
+    ASSERT_TRUE(WaitForAllPages(window));
+    ASSERT_GE(env.settings.MaxMainHeight, 12000);
+    EXPECT_EQ(window.placement().height, 12000);
+}
+
 TEST(MainWindowSize, FewFadersNarrowThePagesToTheTabStrip)
 {
     UiTestEnv env;
