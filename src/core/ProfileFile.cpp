@@ -7,12 +7,6 @@ QString folded(QStringView name)
     return TextFile::trimBlanks(name).toCaseFolded();
 }
 
-// A line break cannot stand in a name, so it separates section and key.
-QString keyId(const QString& foldedSection, const QString& foldedKey)
-{
-    return foldedSection + QLatin1Char('\n') + foldedKey;
-}
-
 bool hasLineBreak(const QString& text)
 {
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
@@ -74,7 +68,11 @@ ProfileFile::Line ProfileFile::makeLine(QByteArray text, QByteArrayView ending, 
         ++first;
     if (first == content.size() || content[first] == ';')
         return line;
-    const QString trimmed = TextFile::trimBlanks(TextFile::decode(content.sliced(first), m_encoding));
+    // Blanks and TABs are the same single bytes in every code page the file may use.
+    qsizetype end = content.size();
+    while (content[end - 1] == ' ' || content[end - 1] == '\t')
+        --end;
+    const QString trimmed = TextFile::decode(content.sliced(first, end - first), m_encoding);
     if (trimmed.front() == QLatin1Char('[')) {
         const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
         if (close > 0) {
@@ -97,21 +95,17 @@ ProfileFile::Line ProfileFile::makeLine(QByteArray text, QByteArrayView ending, 
 void ProfileFile::reindex()
 {
     m_sections.clear();
-    m_keys.clear();
-    m_keys.reserve(m_lines.size());
-    QString current;            // case-folded name of the section the lines belong to
     Section* section = nullptr; // null before the first section and inside a repeated one
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
         if (line.kind == Kind::Section) {
-            current = line.name.toCaseFolded();
-            section =
-                m_sections.contains(current) ? nullptr : &m_sections.insert(current, Section{i, i}).value();
+            const QString name = line.name.toCaseFolded();
+            section = m_sections.contains(name) ? nullptr : &m_sections.insert(name, Section{i, i, {}}).value();
         } else if (line.kind == Kind::Key && section) {
             section->lastKey = i;
-            const QString id = keyId(current, line.name.toCaseFolded());
-            if (!m_keys.contains(id))
-                m_keys.insert(id, i);
+            const QString name = line.name.toCaseFolded();
+            if (!section->keys.contains(name))
+                section->keys.insert(name, i);
         }
     }
 }
@@ -126,8 +120,11 @@ std::optional<ProfileFile::Section> ProfileFile::findSection(QStringView name) c
 
 std::optional<qsizetype> ProfileFile::findKey(QStringView section, QStringView key) const
 {
-    const auto it = m_keys.constFind(keyId(folded(section), folded(key)));
-    if (it == m_keys.cend())
+    const auto s = m_sections.constFind(folded(section));
+    if (s == m_sections.cend())
+        return std::nullopt;
+    const auto it = s->keys.constFind(folded(key));
+    if (it == s->keys.cend())
         return std::nullopt;
     return *it;
 }
@@ -157,11 +154,10 @@ QStringList ProfileFile::keys(QStringView section) const
     const std::optional<Section> s = findSection(section);
     if (!s)
         return names;
-    const QString sectionId = folded(section);
     for (qsizetype i = s->header + 1; i <= s->lastKey; ++i) {
         const Line& line = m_lines[i];
         // Only the first line of each key name counts (the index points at it).
-        if (line.kind == Kind::Key && m_keys.value(keyId(sectionId, line.name.toCaseFolded())) == i)
+        if (line.kind == Kind::Key && s->keys.value(line.name.toCaseFolded()) == i)
             names.append(line.name);
     }
     return names;

@@ -78,6 +78,8 @@ private:
     {
         qsizetype header = 0;
         qsizetype lastKey = 0;
+        // Case-folded key name -> the key's first line in the section.
+        QHash<QString, qsizetype> keys;
     };
 
     Line makeLine(QByteArray text, QByteArrayView ending, bool firstLine) const;
@@ -88,10 +90,8 @@ private:
     void keepReadingAsBefore();
 
     QList<Line> m_lines;
-    // Case-folded section name -> its first occurrence; case-folded section name,
-    // "\n" and case-folded key name -> the key's first line in that section.
+    // Case-folded section name -> its first occurrence and its keys.
     QHash<QString, Section> m_sections;
-    QHash<QString, qsizetype> m_keys;
     TextFile::Storage m_storage = TextFile::Storage::Bytes;
     TextFile::Encoding m_encoding = TextFile::Encoding::Utf8; // of the line bytes
     QByteArray m_tail;                                        // an odd last byte of a UTF-16 file
