@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace TextFile {
 
@@ -12,79 +14,57 @@ constexpr QByteArrayView kCr{"\r", 1};
 constexpr QByteArrayView kUtf16LEBom{"\xFF\xFE", 2};
 constexpr QByteArrayView kUtf16BEBom{"\xFE\xFF", 2};
 
-// UTF-8 for any UTF-16 code units: a surrogate pair as one four-byte character,
-// a lone surrogate as its own three bytes.
+QStringConverter::Encoding utf16Of(Storage storage)
+{
+    return storage == Storage::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+}
+
+// UTF-8 for any UTF-16 code units; a lone surrogate, which UTF-8 has no form
+// for, takes the three bytes its value would have.
 QByteArray encodeUnits(QStringView text)
 {
     QByteArray out;
-    out.reserve(text.size() * 3 / 2);
+    qsizetype from = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-        if (c < 0x80) {
-            out.append(char(c));
-        } else if (c < 0x800) {
-            out.append(char(0xC0 | (c >> 6))).append(char(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.append(char(0xE0 | (c >> 12))).append(char(0x80 | ((c >> 6) & 0x3F))).append(char(0x80 | (c & 0x3F)));
-        } else {
-            out.append(char(0xF0 | (c >> 18)))
-                .append(char(0x80 | ((c >> 12) & 0x3F)))
-                .append(char(0x80 | ((c >> 6) & 0x3F)))
-                .append(char(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
-
-// The reverse of encodeUnits; a byte that starts no such sequence becomes U+FFFD.
-QString decodeUnits(QByteArrayView bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype n = bytes.size();
-    QString out;
-    out.reserve(n);
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char lead = p[i];
-        int follow = -1;
-        char32_t c = 0;
-        char32_t smallest = 0; // below it the form is overlong
-        if (lead < 0x80) {
-            follow = 0;
-            c = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            follow = 1;
-            c = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            follow = 2;
-            c = lead & 0x0F;
-            smallest = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            follow = 3;
-            c = lead & 0x07;
-            smallest = 0x10000;
-        }
-        for (int k = 1; k <= follow; ++k) {
-            if (i + k >= n || (p[i + k] & 0xC0) != 0x80) {
-                follow = -1;
-                break;
-            }
-            c = (c << 6) | (p[i + k] & 0x3F);
-        }
-        if (follow < 0 || c < smallest || c > 0x10FFFF) {
-            out.append(QChar(QChar::ReplacementCharacter));
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             ++i;
             continue;
         }
-        if (c >= 0x10000)
-            out.append(QChar(QChar::highSurrogate(c))).append(QChar(QChar::lowSurrogate(c)));
-        else
-            out.append(QChar(char16_t(c)));
-        i += follow + 1;
+        if (!c.isSurrogate())
+            continue;
+        out += text.sliced(from, i - from).toUtf8();
+        const char16_t u = c.unicode();
+        out.append(char(0xE0 | u >> 12)).append(char(0x80 | (u >> 6 & 0x3F))).append(char(0x80 | (u & 0x3F)));
+        from = i + 1;
     }
-    return out;
+    return out + text.sliced(from).toUtf8();
+}
+
+// The reverse of encodeUnits.
+QString decodeUnits(QByteArrayView bytes)
+{
+    // A leading U+FEFF is text here (the file's mark is already off), which
+    // QString::fromUtf8 would drop.
+    const auto fromUtf8 = [](QByteArrayView utf8) {
+        QStringDecoder decoder(QStringConverter::Utf8,
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        return QString(decoder(utf8));
+    };
+    QString out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i + 2 < bytes.size(); ++i) {
+        const auto second = quint8(bytes[i + 1]);
+        const auto third = quint8(bytes[i + 2]);
+        // 0xED leads a three-byte form; with 0xA0..0xBF after it, the form of a surrogate.
+        if (quint8(bytes[i]) != 0xED || second < 0xA0 || second > 0xBF || (third & 0xC0) != 0x80)
+            continue;
+        out += fromUtf8(bytes.sliced(from, i - from));
+        out += QChar(char16_t(0xD000 | (second & 0x3F) << 6 | (third & 0x3F)));
+        i += 2;
+        from = i + 1;
+    }
+    return out + fromUtf8(bytes.sliced(from));
 }
 
 constexpr qsizetype kUtf16MarkSize = 2;
@@ -179,17 +159,13 @@ LineBytes toLineBytes(const QByteArray& fileBytes, Storage storage)
     if (storage == Storage::Bytes)
         return {fileBytes, {}};
     const QByteArrayView units = QByteArrayView(fileBytes).sliced(kUtf16MarkSize);
-    const bool little = storage == Storage::Utf16LE;
-    QString text(units.size() / 2, Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto first = quint8(units[2 * i]);
-        const auto second = quint8(units[2 * i + 1]);
-        text[i] = QChar(char16_t(little ? first | second << 8 : first << 8 | second));
-    }
-    LineBytes line{kUtf8Bom.toByteArray() + encodeUnits(text), {}};
-    if (units.size() % 2 != 0)
-        line.tail = units.last(1).toByteArray();
-    return line;
+    const qsizetype whole = units.size() & ~qsizetype(1);
+    // Qt's UTF-16 decoder keeps lone surrogates as they are; the file's own mark
+    // is already off, so a second one is a character of the text.
+    QStringDecoder decoder(utf16Of(storage),
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder(units.first(whole));
+    return {kUtf8Bom.toByteArray() + encodeUnits(text), units.sliced(whole).toByteArray()};
 }
 
 QByteArray toFileBytes(const QByteArray& lineBytes, Storage storage, const QByteArray& tail)
@@ -199,19 +175,9 @@ QByteArray toFileBytes(const QByteArray& lineBytes, Storage storage, const QByte
     QByteArrayView utf8 = lineBytes;
     if (utf8.startsWith(kUtf8Bom))
         utf8 = utf8.sliced(kUtf8Bom.size());
-    const QString text = decodeUnits(utf8);
-    const bool little = storage == Storage::Utf16LE;
-    QByteArray out = (little ? kUtf16LEBom : kUtf16BEBom).toByteArray();
-    out.reserve(out.size() + 2 * text.size() + tail.size());
-    for (const QChar unit : text) {
-        const char low = char(unit.unicode() & 0xFF);
-        const char high = char(unit.unicode() >> 8);
-        if (little)
-            out.append(low).append(high);
-        else
-            out.append(high).append(low);
-    }
-    return out + tail;
+    QStringEncoder encoder(utf16Of(storage), QStringConverter::Flag::Stateless);
+    const QByteArray text = encoder(decodeUnits(utf8));
+    return (storage == Storage::Utf16LE ? kUtf16LEBom : kUtf16BEBom).toByteArray() + text + tail;
 }
 
 Encoding lineEncoding(QByteArrayView lineBytes, Storage storage)

@@ -57,6 +57,8 @@ TEST(WindowsSavedFiles, DamagedUtf16FilesKeepTheirOtherBytes)
          s("[Comm]\r\n  Name = x") + low + s("\r\n  Port = 1\r\n"), {}},
         {"odd last byte", s("[Comm]\r\nPort=1\r\n"), s("[Comm]\r\nPort=3\r\n"), s("[Comm]\r\n  Port = 1\r\n"),
          "A"},
+        {"a second mark opening the text", QChar(0xFEFF) + s("\r\n[Comm]\r\nPort=1\r\n"),
+         QChar(0xFEFF) + s("\r\n[Comm]\r\nPort=3\r\n"), QChar(0xFEFF) + s("\r\n[Comm]\r\n  Port = 1\r\n"), {}},
     };
     for (const auto& c : cases) {
         for (const bool little : {true, false}) {
