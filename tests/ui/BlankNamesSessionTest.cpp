@@ -1,15 +1,9 @@
 #include "AllPages.h"
-#include "Application.h"
-#include "Clock.h"
 #include "ConfigTransfer.h"
-#include "FakeSerialControl.h"
 #include "LinkChecksum.h"
-#include "MainShell.h"
 #include "MainWindow.h"
-#include "QtUserInterface.h"
+#include "ScriptedProgram.h"
 #include "SettingsFile.h"
-#include "TestFolder.h"
-#include "UiTestEnv.h"
 
 #include "pages/NamesPage.h"
 
@@ -24,17 +18,14 @@
 
 namespace {
 
-// The program with its real pages, dispatcher and link over a scripted port
-// whose device confirms every data frame with its checksum.
-class EditorOnScriptedPort : public ::testing::Test
+// The program on a scripted port whose device confirms every data frame with its checksum.
+class EditorOnScriptedPort : public ScriptedProgram
 {
 protected:
     void start(const QString& startupFile)
     {
-        const QString ini = UiTestEnv::quietStartSettings(folder, startupFile);
+        const QString ini = quietSettings(startupFile);
         WriteSetting(ini, QStringLiteral("Comm"), QStringLiteral("TimerInterval"), QStringLiteral("20"), false);
-        identity.ProgramFolder = folder.path();
-        identity.ProgramFileName = QStringLiteral("ZEL308Tools");
 
         // Output comes in chunks; a frame is complete with its end byte.
         port.onOutput = [this](const QByteArray& bytes) {
@@ -49,12 +40,7 @@ protected:
             const QByteArray answer = "\x86" + sum.toHex().toUpper() + "\r";
             QTimer::singleShot(5, &port, [this, answer] { port.receive(answer); });
         };
-        ui.setBoxAnswer([](QMessageBox&) { return QMessageBox::Yes; });
-        ui.setFileDialogAnswer(
-            [this](QFileDialog&) { return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst(); });
-        app = std::make_unique<Application>(identity, ui, clock, port, [](int) {});
-        shell = std::make_unique<MainShell>(*app, ui);
-        ASSERT_EQ(app->Start(*shell), 0);
+        ScriptedProgram::start();
         names = static_cast<NamesPage*>(shell->mainWindow()->page(QStringLiteral("frmTabStripData02")));
     }
 
@@ -73,15 +59,7 @@ protected:
     // Name number `slot` (0-based among the names in use) of the last data-set payload.
     QByteArray sentNameDigits(int slot) const { return dataFrames.last().mid(1 + 6 + slot * 16, 16); }
 
-    TestFolder folder;
-    AppSettings identity;
-    SystemClock clock;
-    QtUserInterface ui;
-    FakeSerialControl port;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<MainShell> shell;
     NamesPage* names = nullptr;
-    QStringList fileAnswers;
     QList<QByteArray> dataFrames;
 };
 

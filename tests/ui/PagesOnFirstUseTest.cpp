@@ -1,20 +1,13 @@
 #include "AllPages.h"
-#include "Application.h"
-#include "Clock.h"
-#include "FakeSerialControl.h"
 #include "FramedPanel.h"
-#include "MainShell.h"
 #include "MainWindow.h"
-#include "QtUserInterface.h"
-#include "SettingsFile.h"
-#include "TestFolder.h"
+#include "ScriptedProgram.h"
 #include "UiTestEnv.h"
+#include "SettingsFile.h"
 #include "pages/NamesPage.h"
 #include "pages/TabPage.h"
 
-#include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -24,7 +17,7 @@ namespace {
 // The program starts with one page built; the others follow after start-up or
 // when their tab is chosen. What is shown, saved and sent must not depend on
 // which pages were built when.
-class PagesOnFirstUse : public ::testing::Test
+class PagesOnFirstUse : public ScriptedProgram
 {
 protected:
     // A start-up file whose first name part reads "R1-<position>" and whose
@@ -38,16 +31,10 @@ protected:
         d.LayerAssign[0][0] = 1003;
         folder.write(QStringLiteral("Start.DAT"), d.toBytes());
 
-        const QString ini = UiTestEnv::quietStartSettings(folder, QStringLiteral("Start.DAT"));
+        const QString ini = quietSettings(QStringLiteral("Start.DAT"));
         WriteSetting(ini, QStringLiteral("Main"), QStringLiteral("RestoreLastPosition"), QStringLiteral("yes"), false);
         WriteSetting(ini, QStringLiteral("Recent"), QStringLiteral("ActTabStrip"), QString::number(tab), false);
-        identity.ProgramFolder = folder.path();
-        identity.ProgramFileName = QStringLiteral("ZEL308Tools");
-        ui.setBoxAnswer([](QMessageBox&) { return QMessageBox::Yes; });
-        ui.setFileDialogAnswer([this](QFileDialog&) { return saveAs; });
-        app = std::make_unique<Application>(identity, ui, clock, port, [](int) {});
-        shell = std::make_unique<MainShell>(*app, ui);
-        ASSERT_EQ(app->Start(*shell), 0);
+        ScriptedProgram::start();
     }
 
     MainWindow& window() const { return *shell->mainWindow(); }
@@ -67,19 +54,11 @@ protected:
     }
     QByteArray saveNow(const QString& fileName)
     {
-        saveAs = folder.file(fileName);
+        const QString path = folder.file(fileName);
+        fileAnswers = {path};
         app->InterpretMenuCommand(2);
-        return TestFolder::read(saveAs);
+        return TestFolder::read(path);
     }
-
-    TestFolder folder;
-    AppSettings identity;
-    SystemClock clock;
-    QtUserInterface ui;
-    FakeSerialControl port;
-    std::unique_ptr<Application> app;
-    std::unique_ptr<MainShell> shell;
-    QString saveAs;
 };
 
 constexpr const char* Names = "frmTabStripData02";

@@ -7,7 +7,6 @@
 #include "FakeClock.h"
 #include "FakeUserInterface.h"
 #include "MessageTexts.h"
-#include "SettingsFile.h"
 #include "StartupSettings.h"
 #include "TestFolder.h"
 #include "pages/PageContext.h"
@@ -47,19 +46,6 @@ struct UiTestEnv
     {
         QFile file(QStringLiteral(ZEL_BIN_DIR "/") + fileName);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // The bundled settings in `folder` for a program run that asks nothing of the
-    // device or the user at start-up (no splash minimum, no boxes, no log file)
-    // and reads `startupFile`; returns the settings file's path.
-    static QString quietStartSettings(TestFolder& folder, const QString& startupFile)
-    {
-        const QString ini = folder.write(QStringLiteral("ZEL308Tools.Ini"), bundledSettings());
-        for (const char* key : {"ShowMsgBox", "WriteLogFile", "RequestStatus", "RequestData"})
-            WriteSetting(ini, QStringLiteral("Main"), QString::fromLatin1(key), QStringLiteral("no"), false);
-        WriteSetting(ini, QStringLiteral("Main"), QStringLiteral("Debug"), QStringLiteral("yes"), false);
-        WriteSetting(ini, QStringLiteral("Main"), QStringLiteral("LoadAtStartup_Default"), startupFile, false);
-        return ini;
     }
 
     // Reads section "Main" and the counts as start-up does; 0 or the failing step.
