@@ -1,6 +1,6 @@
 #include "ConfigFiles.h"
 #include "DataBench.h"
-#include "ReadOnlyFolder.h"
+#include "ReadOnlyPath.h"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +136,9 @@ TEST(ConfigFiles, ReadOnlyFolderReportsAndKeepsTheOldFile)
     const QString folder = b.subFolder(QStringLiteral("ro"));
     QString path = b.folder.write(QStringLiteral("ro/All.CNG"), QByteArray("old group"));
     {
-        ReadOnlyFolder readOnly(folder);
+        ReadOnlyPath readOnly(folder);
+        if (!readOnly.active())
+            GTEST_SKIP() << "this system lets the folder be written";
         EXPECT_FALSE(WriteConfigFile(b.ctx, path, false, false));
     }
     EXPECT_EQ(TestFolder::read(path), QByteArray("old group"));

@@ -1,7 +1,7 @@
 #include "DataFile.h"
 #include "DataBench.h"
 #include "FileSizeCap.h"
-#include "ReadOnlyFolder.h"
+#include "ReadOnlyPath.h"
 #include "SafeFile.h"
 
 #include <QDir>
@@ -150,7 +150,9 @@ TEST(WriteDataFile, ReadOnlyFolderReportsAndKeepsTheOldFile)
 {
     FailingSave save;
     {
-        ReadOnlyFolder readOnly(save.folder);
+        ReadOnlyPath readOnly(save.folder);
+        if (!readOnly.active())
+            GTEST_SKIP() << "this system lets the folder be written";
         EXPECT_FALSE(WriteDataFile(save.b.ctx, save.path));
     }
     save.expectReportedAndOldFileKept();
