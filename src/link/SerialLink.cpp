@@ -384,6 +384,7 @@ void SerialLink::scheduleNextFrame()
 {
     if (!m_rx.hasFrame())
         return;
+    // The timer stays the fallback: the call below waits while a frame goes out.
     m_timerComm.start(std::max(0, m_settings.TimerInterval));
     // A frame that came in behind the one just handed over has had its interval
     // already, or most of it: it goes next, not one interval from now.
