@@ -37,17 +37,15 @@ public:
     QIconEngine* clone() const override { return new StylePictureEngine(m_which); }
 
 private:
-    // One per run and picture, whatever engine asks for it.
-    const QIcon& picture() const
+    const QIcon& picture()
     {
-        static QHash<int, QIcon> made;
-        auto found = made.find(int(m_which));
-        if (found == made.end())
-            found = made.insert(int(m_which), QApplication::style()->standardIcon(m_which));
-        return *found;
+        if (m_picture.isNull())
+            m_picture = QApplication::style()->standardIcon(m_which);
+        return m_picture;
     }
 
     QStyle::StandardPixmap m_which;
+    QIcon m_picture;
 };
 
 } // namespace
